@@ -1,11 +1,14 @@
 #include "framework/ui/ScriptedDialogs.h"
 
+#include <deque>
 #include <utility>
 
 namespace ScriptedDialogs {
 namespace {
 bool capturing = false;
 std::vector<std::string> messages;
+std::deque<SaveDialogAnswer> saveAnswers;
+std::vector<SaveDialogRequest> saveRequests;
 }  // namespace
 
 void CaptureMessages(bool capture) {
@@ -18,5 +21,26 @@ bool CapturingMessages() { return capturing; }
 void RecordMessage(const std::string& text) { messages.push_back(text); }
 
 std::vector<std::string> TakeMessages() { return std::exchange(messages, {}); }
+
+void AnswerNextSaveDialog(const std::string& chosenPath) {
+    saveAnswers.push_back({false, chosenPath});
+}
+
+void CancelNextSaveDialog() { saveAnswers.push_back({true, {}}); }
+
+std::optional<SaveDialogAnswer> TakeSaveDialogAnswer(const SaveDialogRequest& request) {
+    if (saveAnswers.empty()) return std::nullopt;
+    SaveDialogAnswer answer = std::move(saveAnswers.front());
+    saveAnswers.pop_front();
+    saveRequests.push_back(request);
+    return answer;
+}
+
+std::vector<SaveDialogRequest> TakeSaveDialogRequests() { return std::exchange(saveRequests, {}); }
+
+void ClearSaveDialogs() {
+    saveAnswers.clear();
+    saveRequests.clear();
+}
 
 }  // namespace ScriptedDialogs

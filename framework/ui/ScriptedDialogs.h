@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,5 +14,30 @@ bool CapturingMessages();
 void RecordMessage(const std::string& text);
 // The messages recorded since the last call, oldest first.
 std::vector<std::string> TakeMessages();
+
+// What a save dialog is asked to show: the name filter in Qt's form
+// ("HTML (*.html)") and the proposed file name.
+struct SaveDialogRequest {
+    std::string nameFilter;
+    std::string proposedName;
+};
+
+struct SaveDialogAnswer {
+    bool cancelled = false;
+    std::string chosenPath;
+};
+
+// Queue the answer to the next save dialog: the file chosen, or cancel.
+// Queued answers are used oldest first; while one is queued the dialog is
+// not shown.
+void AnswerNextSaveDialog(const std::string& chosenPath);
+void CancelNextSaveDialog();
+// For GetSaveFolderItem: the oldest queued answer, recording the request it
+// answers; nullopt when nothing is queued, so the real dialog is shown.
+std::optional<SaveDialogAnswer> TakeSaveDialogAnswer(const SaveDialogRequest& request);
+// The requests answered from the queue since the last call, oldest first.
+std::vector<SaveDialogRequest> TakeSaveDialogRequests();
+// Drops the answers no dialog has used and the recorded requests.
+void ClearSaveDialogs();
 
 }  // namespace ScriptedDialogs

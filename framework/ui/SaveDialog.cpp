@@ -1,0 +1,60 @@
+#include "framework/ui/SaveDialog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include "framework/ui/FileType.h"
+#include "framework/ui/ScriptedDialogs.h"
+
+namespace {
+
+// ".htm;.html" gives {"htm", "html"}.
+QStringList suffixesOf(const RegisteredFileType& type) {
+    QStringList suffixes;
+    for (QString extension : QString::fromStdString(type.extensions).split(u';')) {
+        extension = extension.trimmed();
+        while (extension.startsWith(u'*') || extension.startsWith(u'.')) extension.remove(0, 1);
+        if (!extension.isEmpty()) suffixes.append(extension);
+    }
+    return suffixes;
+}
+
+QString nameFilterFor(const std::string& filter, const QStringList& suffixes) {
+    if (suffixes.isEmpty()) return QStringLiteral("All Files (*)");
+    QStringList patterns;
+    for (const QString& suffix : suffixes) patterns.append(QStringLiteral("*.") + suffix);
+    return QString::fromStdString(filter) + QStringLiteral(" (") + patterns.join(u' ') + u')';
+}
+
+QString startFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+}  // namespace
+
+std::shared_ptr<FolderItem> GetSaveFolderItem(const std::string& filter, const std::string& name) {
+    const auto type = FileTypeRegistry::FindByName(filter);
+    const QStringList suffixes = type ? suffixesOf(*type) : QStringList();
+    const QString nameFilter = nameFilterFor(filter, suffixes);
+
+    if (const auto answer = ScriptedDialogs::TakeSaveDialogAnswer({nameFilter.toStdString(), name}))
+        return answer->cancelled ? nullptr : std::make_shared<FolderItem>(answer->chosenPath);
+
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(nameFilter);
+    // A name typed without an extension gets the type's own.
+    if (!suffixes.isEmpty()) dialog.setDefaultSuffix(suffixes.first());
+    dialog.setDirectory(startFolder());
+    dialog.selectFile(QString::fromStdString(name));
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty()) return nullptr;
+    return std::make_shared<FolderItem>(QDir::toNativeSeparators(chosen.first()).toStdString());
+}

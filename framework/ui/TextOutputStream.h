@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "framework/ui/FolderItem.h"
+
+class QSaveFile;
+
+// Writes text to a file without ever leaving a half-written one: the text
+// goes to a temporary file beside the target, which replaces the target only
+// when the last reference to the stream goes and everything was written.
+//
+// Failures surface where they can be raised: Write raises IOException (and
+// discards what was written, so the earlier file of that name stays as it
+// was). Replacing the target happens in the destructor, which must not
+// throw: a failure there is shown to the user in a message box instead. A
+// stream released while an exception unwinds is discarded, not committed.
+class TextOutputStream {
+  public:
+    // The stream for `file`, or nullptr when the file cannot be created (its
+    // folder is missing or not writable, or a folder has that name).
+    // NilObjectException when `file` is nil.
+    static std::shared_ptr<TextOutputStream> Create(const std::shared_ptr<FolderItem>& file);
+
+    // Appends the text as UTF-8. IOException when it cannot all be written,
+    // and on every later call.
+    void Write(const std::string& text);
+
+    ~TextOutputStream();
+    TextOutputStream(const TextOutputStream&) = delete;
+    TextOutputStream& operator=(const TextOutputStream&) = delete;
+
+  private:
+    TextOutputStream(std::unique_ptr<QSaveFile> file, std::string nativePath);
+    void commit();
+
+    std::unique_ptr<QSaveFile> file_;  // nullptr once a write has failed
+    std::string nativePath_;
+    int exceptionsInFlightAtCreation_;
+};

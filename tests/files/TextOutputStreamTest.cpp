@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <csignal>
+
+#include "framework/runtime/Exceptions.h"
+#include "framework/ui/FolderItem.h"
+#include "framework/ui/ScriptedDialogs.h"
+#include "framework/ui/TextOutputStream.h"
+
+namespace {
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// Limits how large this process may make a file, for as long as it lives.
+// SIGXFSZ is ignored meanwhile, so going past the limit fails the write
+// instead of ending the process.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        EXPECT_EQ(getrlimit(RLIMIT_FSIZE, &saved_), 0);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = SIG_DFL;
+};
+
+class TextOutputStreamTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        ScriptedDialogs::CaptureMessages(true);
+    }
+    void TearDown() override { ScriptedDialogs::CaptureMessages(false); }
+
+    QString pathOf(const QString& name) const { return QDir(folder_.path()).filePath(name); }
+    std::shared_ptr<FolderItem> itemOf(const QString& name) const {
+        return std::make_shared<FolderItem>(pathOf(name).toStdString());
+    }
+    // Everything in the folder, hidden files and leftovers included.
+    QStringList folderEntries() const {
+        return QDir(folder_.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDir::Name);
+    }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(TextOutputStreamTest, WrittenTextReplacesTheFileWhenTheLastReferenceGoes) {
+    writeBytes(pathOf("list.html"), QByteArray(500, 'x'));
+    const std::string text =
+        "<head><title>Fret Calc</title></head>25\"\t\u00bd mm \u2014 caf\u00e9\r\n";
+
+    auto stream = TextOutputStream::Create(itemOf("list.html"));
+    ASSERT_NE(stream, nullptr);
+    stream->Write(text.substr(0, 10));
+    stream->Write(text.substr(10));
+    auto secondReference = stream;
+    stream.reset();
+    EXPECT_EQ(readBytes(pathOf("list.html")), QByteArray(500, 'x'));
+
+    secondReference.reset();
+    EXPECT_EQ(readBytes(pathOf("list.html")), QByteArray::fromStdString(text));
+    EXPECT_EQ(folderEntries(), QStringList{"list.html"});
+    EXPECT_TRUE(ScriptedDialogs::TakeMessages().empty());
+}
+
+TEST_F(TextOutputStreamTest, FolderItemNamesItsFile) {
+    const auto item = itemOf("Fret Calc.html");
+    EXPECT_EQ(item->Name(), "Fret Calc.html");
+    EXPECT_FALSE(item->Exists());
+    ASSERT_NE(TextOutputStream::Create(item), nullptr);  // released at once: an empty file
+    EXPECT_TRUE(item->Exists());
+    EXPECT_EQ(QFileInfo(pathOf("Fret Calc.html")).size(), 0);
+}
+
+TEST_F(TextOutputStreamTest, CreateGivesNilWhereTheFileCannotBeCreated) {
+    writeBytes(pathOf("plain.txt"), "plain");
+    ASSERT_TRUE(QDir(folder_.path()).mkdir("folder.html"));
+    const QString cases[] = {"missing/list.html", "plain.txt/list.html", "folder.html"};
+    for (const QString& name : cases) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(TextOutputStream::Create(itemOf(name)), nullptr);
+    }
+    EXPECT_EQ(folderEntries(), (QStringList{"folder.html", "plain.txt"}));
+    EXPECT_EQ(readBytes(pathOf("plain.txt")), "plain");
+}
+
+TEST_F(TextOutputStreamTest, CreateOnNilRaisesNilObjectException) {
+    EXPECT_THROW(TextOutputStream::Create(nullptr), NilObjectException);
+}
+
+// A text far past the limit and one just past it: both fail in Write.
+TEST_F(TextOutputStreamTest, WriteFailingHalfWayRaisesAndKeepsTheEarlierFile) {
+    const QByteArray earlier = "<head><title>Fret Calc</title></head>earlier list";
+    const struct {
+        const char* what;
+        rlim_t limit;
+        std::size_t textSize;
+    } cases[] = {
+        {"far past the limit", 4096, 256 * 1024},
+        {"just past the limit", 100, 101},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBytes(pathOf("list.html"), earlier);
+        auto stream = TextOutputStream::Create(itemOf("list.html"));
+        ASSERT_NE(stream, nullptr);
+        {
+            FileSizeLimit limit(c.limit);
+            try {
+                stream->Write(std::string(c.textSize, 'f'));
+                ADD_FAILURE() << "Write did not raise IOException";
+            } catch (const IOException& failure) {
+                EXPECT_NE(failure.Message().find(pathOf("list.html").toStdString()),
+                          std::string::npos);
+            }
+        }
+        EXPECT_THROW(stream->Write("more"), IOException);
+        stream.reset();
+
+        EXPECT_EQ(readBytes(pathOf("list.html")), earlier);
+        EXPECT_EQ(folderEntries(), QStringList{"list.html"});
+        EXPECT_TRUE(ScriptedDialogs::TakeMessages().empty());
+    }
+}
+
+TEST_F(TextOutputStreamTest, FailureToReplaceTheFileIsShownNotThrown) {
+    auto stream = TextOutputStream::Create(itemOf("list.html"));
+    ASSERT_NE(stream, nullptr);
+    stream->Write("the list");
+    // Something else takes the name before the stream is closed.
+    ASSERT_TRUE(QDir(folder_.path()).mkdir("list.html"));
+
+    EXPECT_NO_THROW(stream.reset());
+
+    const auto messages = ScriptedDialogs::TakeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("Could not save \"" + pathOf("list.html").toStdString() + "\""),
+              std::string::npos);
+    EXPECT_EQ(folderEntries(), QStringList{"list.html"});
+    EXPECT_TRUE(QFileInfo(pathOf("list.html")).isDir());
+}
+
+TEST_F(TextOutputStreamTest, StreamReleasedByAnExceptionKeepsTheEarlierFile) {
+    writeBytes(pathOf("list.html"), "earlier");
+    try {
+        auto stream = TextOutputStream::Create(itemOf("list.html"));
+        ASSERT_NE(stream, nullptr);
+        stream->Write("new text");
+        throw NilObjectException("a control is missing");
+    } catch (const NilObjectException&) {
+    }
+    EXPECT_EQ(readBytes(pathOf("list.html")), "earlier");
+    EXPECT_EQ(folderEntries(), QStringList{"list.html"});
+    EXPECT_TRUE(ScriptedDialogs::TakeMessages().empty());
+}
+
+}  // namespace

@@ -1,0 +1,26 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <memory>
+
+namespace {
+// Built when the tests run, not when they are only listed, so listing needs
+// no display.
+class QtApplication : public ::testing::Environment {
+  public:
+    QtApplication(int& argc, char** argv) : argc_(argc), argv_(argv) {}
+    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
+    void TearDown() override { app_.reset(); }
+
+  private:
+    int& argc_;
+    char** argv_;
+    std::unique_ptr<QApplication> app_;
+};
+}  // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::AddGlobalTestEnvironment(new QtApplication(argc, argv));
+    return RUN_ALL_TESTS();
+}
