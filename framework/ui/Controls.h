@@ -1,0 +1,100 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "framework/ui/RectControl.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// A line of text the user cannot edit.
+class Label : public RectControl {
+  public:
+    Label();
+    std::string Text() const;
+    void setText(const std::string& value);
+    void _SetProperty(const LayoutProperty& property) override;
+
+  private:
+    QLabel* label_;
+};
+
+// A one-line text entry. Setting Text raises TextChange like typing does.
+class TextField : public RectControl {
+  public:
+    TextField();
+    std::string Text() const;
+    void setText(const std::string& value);
+    void _SetProperty(const LayoutProperty& property) override;
+
+    std::function<void(TextField&)> TextChange;
+
+  private:
+    QLineEdit* field_;
+};
+
+// Setting Value or State raises Action like a click does.
+class CheckBox : public RectControl {
+  public:
+    CheckBox();
+    Boolean Value() const;
+    void setValue(Boolean value);
+    // 0 unchecked, 1 checked, 2 indeterminate.
+    Integer State() const;
+    void setState(Integer value);
+    std::string Caption() const;
+    void _SetProperty(const LayoutProperty& property) override;
+
+    std::function<void(CheckBox&)> Action;
+
+  private:
+    QCheckBox* box_;
+};
+
+// A pop-up list of texts. Setting ListIndex to another item raises Change.
+class PopupMenu : public RectControl {
+  public:
+    PopupMenu();
+    Integer ListIndex() const;
+    void setListIndex(Integer index);
+    Integer ListCount() const;
+    // Raises OutOfBoundsException outside 0 to ListCount() - 1.
+    std::string List(Integer index) const;
+    void AddRow(const std::string& text);
+    void _SetProperty(const LayoutProperty& property) override;
+
+    std::function<void(PopupMenu&)> Change;
+
+  private:
+    QComboBox* combo_;
+    // A record's ListIndex that comes before the items it selects among.
+    std::optional<Integer> pendingListIndex_;
+};
+
+class PushButton : public RectControl {
+  public:
+    PushButton();
+    void _SetProperty(const LayoutProperty& property) override;
+
+    std::function<void(PushButton&)> Action;
+
+  private:
+    QPushButton* button_;
+};
+
+// A frame holding the controls whose InitialParent names it; disabling it
+// disables them.
+class GroupBox : public RectControl {
+  public:
+    GroupBox();
+    void _SetProperty(const LayoutProperty& property) override;
+
+  private:
+    QGroupBox* group_;
+};

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+#include <string>
+
+#include "framework/runtime/Types.h"
+#include "framework/ui/Properties.h"
+
+class Window;
+
+// A control: a toolkit widget placed in a window at its design position, in
+// window coordinates, and kept there as the window resizes according to its
+// locks. The control owns its widget.
+class RectControl : public PropertyTarget {
+  public:
+    ~RectControl() override;
+    RectControl(const RectControl&) = delete;
+    RectControl& operator=(const RectControl&) = delete;
+
+    const std::string& Name() const { return name_; }
+    const std::string& InitialParent() const { return initialParent_; }
+    Integer TabIndex() const { return tabIndex_; }
+
+    // The control's own setting; inside a disabled container it is disabled
+    // whatever this says.
+    Boolean Enabled() const { return !widget_->testAttribute(Qt::WA_ForceDisabled); }
+    void setEnabled(Boolean value) { widget_->setEnabled(value); }
+    Boolean Visible() const { return visible_; }
+    void setVisible(Boolean value);
+
+    // The toolkit widget, for the framework's own use and for tests.
+    QWidget* Handle() const { return widget_; }
+    // Where the control lies now, in window coordinates.
+    QRect _WindowRect() const;
+
+    void _SetProperty(const LayoutProperty& property) override;
+
+    // Called by the window that registers the control.
+    void _Attach(Window& window);
+    // Puts the widget where its design rectangle and locks say.
+    void _Place();
+    // The control's Open event, raised once all controls of its window exist.
+    virtual void _RaiseOpen() {}
+
+  protected:
+    RectControl(QWidget* widget, std::string className);
+    const std::string& _ClassName() const { return className_; }
+
+  private:
+    void applyFont();
+
+    QPointer<QWidget> widget_;
+    std::string className_;
+    Window* window_ = nullptr;
+    std::string name_, initialParent_;
+    QRect designRect_;
+    Boolean lockLeft_ = false, lockTop_ = false, lockRight_ = false, lockBottom_ = false;
+    Boolean visible_ = true;
+    Integer tabIndex_ = 0;
+    std::string textFont_ = "System";
+    float textSize_ = 0;
+    Boolean bold_ = false, italic_ = false, underline_ = false;
+};

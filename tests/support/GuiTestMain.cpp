@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+#include "framework/ui/Runtime.h"
+#include "framework/ui/Window.h"
+#include "tests/support/ModalGuard.h"
+
+namespace {
+int expectedModalScopes = 0;
+
+void closeModal(QWidget& modal) {
+    if (auto* dialog = qobject_cast<QDialog*>(&modal)) {
+        dialog->reject();
+    } else {
+        modal.close();
+    }
+}
+
+// Checks for an unexpected modal window while a test runs, also from inside
+// the modal window's own event loop.
+class ModalWindowListener : public testing::EmptyTestEventListener {
+  public:
+    ModalWindowListener() {
+        timer_.setInterval(50);
+        QObject::connect(&timer_, &QTimer::timeout, [] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || expectedModalScopes > 0) return;
+            ADD_FAILURE() << "unexpected modal window \"" << modal->windowTitle().toStdString()
+                          << "\"";
+            closeModal(*modal);
+        });
+    }
+    void OnTestStart(const testing::TestInfo&) override { timer_.start(); }
+    void OnTestEnd(const testing::TestInfo&) override {
+        // Each test leaves no window behind for the next; the guard stays on
+        // while they close.
+        for (const auto& window : Window::_OpenWindows()) window->Close();
+        QCoreApplication::sendPostedEvents();
+        timer_.stop();
+    }
+
+  private:
+    QTimer timer_;
+};
+}  // namespace
+
+ModalGuard::Expected::Expected() { ++expectedModalScopes; }
+ModalGuard::Expected::~Expected() { --expectedModalScopes; }
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    auto& listeners = testing::UnitTest::GetInstance()->listeners();
+    auto* guard = new ModalWindowListener;
+    listeners.Append(guard);
+    const int status = RUN_ALL_TESTS();
+    delete listeners.Release(guard);
+    RuntimePerformFinalizers();
+    return status;
+}

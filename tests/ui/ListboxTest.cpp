@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QImage>
+#include <QTableView>
+#include <set>
+#include <tuple>
+
+#include "framework/ui/Graphics.h"
+#include "framework/ui/ScriptedDialogs.h"
+#include "tests/ui/TestWindow.h"
+
+namespace {
+class ListboxTest : public testing::Test {
+  protected:
+    std::shared_ptr<TestWindow> window = TestWindowInstance();
+    std::shared_ptr<Listbox> list = window->List();
+};
+}  // namespace
+
+TEST_F(ListboxTest, RowsAreAddedAtTheEndAndFilledByCell) {
+    EXPECT_EQ(list->ListCount(), 0);
+    EXPECT_EQ(list->LastIndex(), -1);
+    list->AddRow({"1"});
+    list->AddRow({"2", "two", "ignored"});
+    list->setCell(list->LastIndex(), 1, "second");
+    EXPECT_EQ(list->ListCount(), 2);
+    EXPECT_EQ(list->LastIndex(), 1);
+    EXPECT_EQ(list->Cell(0, 0), "1");
+    EXPECT_EQ(list->Cell(0, 1), "");
+    EXPECT_EQ(list->Cell(1, 1), "second");
+    list->DeleteAllRows();
+    EXPECT_EQ(list->ListCount(), 0);
+    EXPECT_EQ(list->LastIndex(), -1);
+}
+
+TEST_F(ListboxTest, CellsOutsideTheListAreOutOfBounds) {
+    list->AddRow({"only"});
+    for (auto [row, column] : {std::pair{1, 0}, {-1, 0}, {0, 2}, {0, -1}}) {
+        EXPECT_THROW(list->Cell(row, column), OutOfBoundsException) << row << "," << column;
+        EXPECT_THROW(list->setCell(row, column, "x"), OutOfBoundsException);
+    }
+    EXPECT_THROW(list->setHeading(2, "x"), OutOfBoundsException);
+}
+
+TEST_F(ListboxTest, HeadingsAndPercentageWidths) {
+    list->setHeading(0, "Fret #");
+    list->setHeading(1, "Nut to Fret");
+    auto* view = static_cast<QTableView*>(list->Handle());
+    EXPECT_EQ(view->model()->headerData(1, Qt::Horizontal).toString(), "Nut to Fret");
+    EXPECT_EQ(list->Heading(0), "Fret #");
+    const int width = view->viewport()->width();
+    EXPECT_EQ(view->columnWidth(0) + view->columnWidth(1), width);
+    EXPECT_NEAR(view->columnWidth(0), width / 4.0, 1.0);
+    EXPECT_EQ(view->verticalHeader()->defaultSectionSize(), 22);
+}
+
+TEST_F(ListboxTest, EveryPaintedCellIsOfferedItsOwnSurfaceBeforeItsText) {
+    list->AddRow({"a", "b"});
+    list->AddRow({"c", "d"});
+    std::set<std::tuple<Integer, Integer, Integer, Integer>> painted;
+    list->CellBackgroundPaint = [&](Listbox&, Graphics& g, Integer row, Integer column) {
+        painted.insert({row, column, g.Width(), g.Height()});
+        g.setForeColor(RGB(255, 0, 0));
+        for (Integer y = 0; y < g.Height(); ++y) g.DrawLine(0, y, g.Width(), y);
+        return false;
+    };
+    auto* view = static_cast<QTableView*>(list->Handle());
+    const QImage image = view->viewport()->grab().toImage();
+
+    const Integer w0 = view->columnWidth(0), w1 = view->columnWidth(1);
+    EXPECT_TRUE(painted.count({0, 0, w0, 22}));
+    EXPECT_TRUE(painted.count({1, 1, w1, 22}));
+    // The empty area below the rows is offered with row indexes past the end.
+    EXPECT_TRUE(painted.count({2, 0, w0, 22}));
+    // The background stays inside its cell, and the text is drawn over it.
+    const QRect cell = view->visualRect(view->model()->index(1, 0));
+    EXPECT_EQ(image.pixelColor(cell.right(), cell.bottom()), QColor(255, 0, 0));
+    int dark = 0;
+    for (int x = cell.left(); x < cell.right(); ++x) {
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            dark += image.pixelColor(x, y).red() < 128;
+    }
+    EXPECT_GT(dark, 0) << "no text over the background";
+}
+
+TEST_F(ListboxTest, AFailingPaintHandlerIsReportedOnceAfterPainting) {
+    ScriptedDialogs::CaptureMessages(true);
+    list->AddRow({"a"});
+    list->CellBackgroundPaint = [](Listbox&, Graphics&, Integer, Integer) -> Boolean {
+        throw OutOfBoundsException("cell");
+    };
+    list->Handle()->grab();  // one painting, every cell failing
+    list->CellBackgroundPaint = nullptr;
+    EXPECT_TRUE(ScriptedDialogs::TakeMessages().empty()) << "no message box while painting";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ScriptedDialogs::TakeMessages(),
+              std::vector<std::string>{
+                  "An exception of class OutOfBoundsException was not handled.\n\ncell"});
+    EXPECT_EQ(list->Cell(0, 0), "a");
+    ScriptedDialogs::CaptureMessages(false);
+}

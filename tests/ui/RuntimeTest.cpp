@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include "framework/runtime/Exceptions.h"
+#include "framework/ui/Runtime.h"
+#include "framework/ui/ScriptedDialogs.h"
+
+TEST(RuntimeTest, TheExceptionHelperReturnsARuntimeExceptionAndPassesOthersOn) {
+    auto nil = [](void*) { throw NilObjectException("nil"); };
+    auto fine = [](void* counter) { ++*static_cast<int*>(counter); };
+    auto other = [](void*) { throw std::logic_error("not ours"); };
+    int counter = 0;
+
+    EXPECT_EQ(_CallFunctionWithExceptionHandling(fine, &counter), nullptr);
+    EXPECT_EQ(counter, 1);
+    std::exception_ptr caught = _CallFunctionWithExceptionHandling(nil, nullptr);
+    ASSERT_NE(caught, nullptr);
+    EXPECT_THROW(std::rethrow_exception(caught), NilObjectException);
+    EXPECT_THROW(_CallFunctionWithExceptionHandling(other, nullptr), std::logic_error);
+}
+
+TEST(RuntimeTest, EventDispatchReportsEveryKindOfExceptionAndGoesOn) {
+    ScriptedDialogs::CaptureMessages(true);
+    EXPECT_TRUE(_RaiseEvent([] {}));
+    EXPECT_FALSE(_RaiseEvent([] { throw IOException("disk full"); }));
+    EXPECT_FALSE(_RaiseEvent([] { throw std::out_of_range("vector"); }));
+    EXPECT_EQ(ScriptedDialogs::TakeMessages(),
+              (std::vector<std::string>{
+                  "An exception of class IOException was not handled.\n\ndisk full",
+                  "An exception of class std::out_of_range was not handled.\n\nvector"}));
+    ScriptedDialogs::CaptureMessages(false);
+}
+
+TEST(RuntimeTest, AnExceptionThatReachesTheStartRoutineGoesToStandardError) {
+    testing::internal::CaptureStderr();
+    _UnhandledException(std::make_exception_ptr(NilObjectException("no window")));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Unhandled exception NilObjectException: no window\n");
+    EXPECT_NE(RuntimeExit(), 0);
+}
+
+TEST(RuntimeTest, ANewerInterfaceVersionIsRefused) {
+    EXPECT_NO_THROW(_RuntimeDeclareInterfaceVersion(2018.02));
+    EXPECT_THROW(_RuntimeDeclareInterfaceVersion(2019.01), UnsupportedFormatException);
+}
