@@ -1,0 +1,441 @@
+#include "app/Window1.h"
+
+#include <string>
+#include <vector>
+
+#include "app/MenuBar1.h"
+#include "framework/runtime/Math.h"
+#include "framework/runtime/Text.h"
+#include "framework/ui/LayoutRecord.h"
+
+namespace {
+const Color kBlack = RGB(0, 0, 0);
+const Color kWhite = RGB(255, 255, 255);
+
+// Where a control lies and what it shares with the window's other controls.
+struct Design {
+    Integer left, top, width, height, tabIndex;
+    std::string initialParent = {};
+    Boolean enabled = true;
+    float textSize = 12;
+    Boolean lockedOnAllSides = false;
+    Boolean dataBound = true;
+};
+
+std::string controlRecord(const std::string& name, const Design& design,
+                          const std::vector<LayoutProperty>& own) {
+    std::vector<LayoutProperty> record = {{"InitialParent", design.initialParent}};
+    if (design.dataBound) {
+        record.push_back({"DataField", std::string()});
+        record.push_back({"DataSource", std::string()});
+    }
+    const std::vector<LayoutProperty> common = {
+        {"AutoDeactivate", true},
+        {"Bold", false},
+        {"Enabled", design.enabled},
+        {"Height", design.height},
+        {"HelpTag", std::string()},
+        {"Italic", false},
+        {"Left", design.left},
+        {"LockBottom", design.lockedOnAllSides},
+        {"LockLeft", true},
+        {"LockRight", design.lockedOnAllSides},
+        {"LockTop", true},
+        {"TabIndex", design.tabIndex},
+        {"TabPanelIndex", Integer{0}},
+        {"TabStop", true},
+        {"TextFont", std::string("System")},
+        {"TextSize", design.textSize},
+        {"TextUnit", TextUnit{0}},
+        {"Top", design.top},
+        {"Underline", false},
+        {"Visible", true},
+        {"Width", design.width},
+    };
+    record.insert(record.end(), common.begin(), common.end());
+    record.insert(record.end(), own.begin(), own.end());
+    record.push_back({"Index", Integer{-2147483648}});
+    record.push_back({"Name", name});
+    return EncodeLayoutRecord(record);
+}
+
+std::string labelRecord(const std::string& name, const Design& design, const std::string& text) {
+    return controlRecord(name, design,
+                         {{"Multiline", false},
+                          {"Selectable", false},
+                          {"Text", text},
+                          {"TextAlign", Integer{0}},
+                          {"TextColor", kBlack},
+                          {"Transparent", false}});
+}
+
+std::string textFieldRecord(const std::string& name, const Design& design,
+                            const std::string& text) {
+    return controlRecord(name, design,
+                         {{"AcceptTabs", false},
+                          {"Alignment", Integer{0}},
+                          {"AutomaticallyCheckSpelling", false},
+                          {"BackColor", kWhite},
+                          {"Border", true},
+                          {"CueText", std::string()},
+                          {"Format", std::string()},
+                          {"LimitText", Integer{0}},
+                          {"Mask", std::string()},
+                          {"Password", false},
+                          {"ReadOnly", false},
+                          {"Text", text},
+                          {"TextColor", kBlack},
+                          {"Transparent", true},
+                          {"UseFocusRing", true}});
+}
+
+std::string checkBoxRecord(const std::string& name, const Design& design,
+                           const std::string& caption, Boolean value, Boolean transparent = true) {
+    return controlRecord(name, design,
+                         {{"Caption", caption},
+                          {"State", Integer{value ? 1 : 0}},
+                          {"Transparent", transparent},
+                          {"Value", value}});
+}
+
+std::string halfFretRecord(const std::string& name, Integer top, Integer tabIndex,
+                           const std::string& caption, Boolean value) {
+    return checkBoxRecord(name,
+                          {.left = 53,
+                           .top = top,
+                           .width = 140,
+                           .height = 20,
+                           .tabIndex = tabIndex,
+                           .initialParent = "GroupBox1"},
+                          caption, value);
+}
+}  // namespace
+
+std::shared_ptr<class Window1> Window1() {
+    return _ImplicitInstance<class Window1>(Window1::kRegisteredName);
+}
+
+void Window1::Layout() {
+    setMenuBar(::MenuBar1());
+    static const std::string record = EncodeLayoutRecord({
+        {"Width", Integer{959}},
+        {"Height", Integer{450}},
+        {"MinWidth", Integer{64}},
+        {"MinHeight", Integer{450}},
+        {"MaxWidth", Integer{32000}},
+        {"MaxHeight", Integer{32000}},
+        {"Frame", Integer{0}},
+        {"Title", std::string("Velmora")},
+        {"CloseButton", true},
+        {"Resizeable", true},
+        {"MaximizeButton", true},
+        {"MinimizeButton", true},
+        {"FullScreenButton", false},
+        {"Composite", false},
+        {"MacProcID", Integer{0}},
+        {"Placement", Integer{0}},
+        {"Visible", true},
+        {"LiveResize", true},
+        {"FullScreen", false},
+        {"HasBackColor", false},
+        {"BackColor", kWhite},
+        {"MenuBarVisible", true},
+    });
+    _SetProperties(*this, record);
+}
+
+void Window1::CreateControls() { _CreateControls0(); }
+
+// Each control gets its record before its handlers exist, so design-time
+// values raise no event of the window.
+void Window1::_CreateControls0() {
+    static const std::string label1 =
+        labelRecord("Label1", {.left = 20, .top = 14, .width = 100, .height = 20, .tabIndex = 0},
+                    "Scale Length:");
+    _CreateControl<Label>("Label1", label1);
+
+    static const std::string textField1 = textFieldRecord(
+        "TextField1", {.left = 132, .top = 13, .width = 80, .height = 22, .tabIndex = 1}, "");
+    _CreateControl<TextField>("TextField1", textField1)->TextChange = [this](TextField& control) {
+        TextField1_TextChange(control);
+    };
+
+    static const std::string label2 =
+        labelRecord("Label2", {.left = 224, .top = 14, .width = 61, .height = 20, .tabIndex = 2},
+                    "Inches" + Chr(13));
+    _CreateControl<Label>("Label2", label2);
+
+    static const std::string textField2 = textFieldRecord(
+        "TextField2", {.left = 132, .top = 46, .width = 80, .height = 22, .tabIndex = 4}, "");
+    _CreateControl<TextField>("TextField2", textField2)->TextChange = [this](TextField& control) {
+        TextField2_TextChange(control);
+    };
+
+    static const std::string label4 =
+        labelRecord("Label4", {.left = 20, .top = 47, .width = 108, .height = 20, .tabIndex = 3},
+                    "Number of Frets:");
+    _CreateControl<Label>("Label4", label4);
+
+    static const std::string groupBox1 =
+        controlRecord("GroupBox1",
+                      {.left = 37,
+                       .top = 197,
+                       .width = 175,
+                       .height = 158,
+                       .tabIndex = 10,
+                       .enabled = false,
+                       .dataBound = false},
+                      {{"Caption", std::string()}, {"Transparent", true}});
+    _CreateControl<GroupBox>("GroupBox1", groupBox1);
+
+    // The five half-fret boxes inside the group box, in creation order.
+    struct HalfFretBox {
+        const char* name;
+        Integer top, tabIndex;
+        const char* caption;
+        Boolean value;
+        void (Window1::*handler)(CheckBox&);
+    };
+    static const HalfFretBox halfFrets[] = {
+        {"CheckBox1", 220, 0, "Zero+", false, &Window1::CheckBox1_Action},
+        {"CheckBox2", 245, 1, "One+", false, &Window1::CheckBox2_Action},
+        {"CheckBox3", 269, 2, "Three+", false, &Window1::CheckBox3_Action},
+        {"CheckBox4", 293, 3, "Four+", false, &Window1::CheckBox4_Action},
+        {"CheckBox5", 318, 4, "Six+", true, &Window1::CheckBox5_Action},
+    };
+    static const std::vector<std::string> halfFretRecords = [] {
+        std::vector<std::string> records;
+        for (const HalfFretBox& box : halfFrets) {
+            records.push_back(
+                halfFretRecord(box.name, box.top, box.tabIndex, box.caption, box.value));
+        }
+        return records;
+    }();
+    for (std::size_t i = 0; i < std::size(halfFrets); ++i) {
+        _CreateControl<CheckBox>(halfFrets[i].name, halfFretRecords[i])->Action =
+            [this, handler = halfFrets[i].handler](CheckBox& control) {
+                (this->*handler)(control);
+            };
+    }
+
+    static const std::string checkBox7 = checkBoxRecord(
+        "CheckBox7", {.left = 20, .top = 177, .width = 100, .height = 20, .tabIndex = 9},
+        "Dulcimer", false);
+    _CreateControl<CheckBox>("CheckBox7", checkBox7)->Action = [this](CheckBox& control) {
+        CheckBox7_Action(control);
+    };
+
+    static const std::string textField3 = textFieldRecord(
+        "TextField3", {.left = 132, .top = 80, .width = 80, .height = 22, .tabIndex = 6}, "12");
+    _CreateControl<TextField>("TextField3", textField3)->TextChange = [this](TextField& control) {
+        TextField3_TextChange(control);
+    };
+
+    static const std::string label5 =
+        labelRecord("Label5", {.left = 20, .top = 81, .width = 108, .height = 20, .tabIndex = 5},
+                    "Frets Per Octave:");
+    _CreateControl<Label>("Label5", label5);
+
+    static const std::string label6 =
+        labelRecord("Label6", {.left = 20, .top = 113, .width = 108, .height = 20, .tabIndex = 7},
+                    "Precision:");
+    _CreateControl<Label>("Label6", label6);
+
+    // The record lists the index before the items; Open selects "3" anyway.
+    static const std::string popupMenu1 = controlRecord(
+        "PopupMenu1", {.left = 132, .top = 113, .width = 80, .height = 20, .tabIndex = 8},
+        {{"ListIndex", Integer{0}},
+         {"InitialValue", "1" + Chr(13) + "2" + Chr(13) + "3" + Chr(13) + "4" + Chr(13) + "5"},
+         {"Transparent", true}});
+    _CreateControl<PopupMenu>("PopupMenu1", popupMenu1)->Change = [this](PopupMenu& control) {
+        PopupMenu1_Change(control);
+    };
+
+    static const std::string listbox1 =
+        controlRecord("Listbox1",
+                      {.left = 309,
+                       .top = 14,
+                       .width = 630,
+                       .height = 416,
+                       .tabIndex = 12,
+                       .lockedOnAllSides = true},
+                      {{"AutoHideScrollbars", true},
+                       {"Border", true},
+                       {"ColumnCount", Integer{7}},
+                       {"ColumnsResizable", false},
+                       {"ColumnWidths", std::string("10%,15%,15%,15%,15%,15%,15%")},
+                       {"DefaultRowHeight", Integer{22}},
+                       {"EnableDrag", false},
+                       {"EnableDragReorder", false},
+                       {"GridLinesHorizontal", Integer{0}},
+                       {"GridLinesVertical", Integer{0}},
+                       {"HasHeading", true},
+                       {"HeadingIndex", Integer{-1}},
+                       {"Hierarchical", false},
+                       {"InitialValue", std::string()},
+                       {"RequiresSelection", false},
+                       {"ScrollbarHorizontal", false},
+                       {"ScrollBarVertical", true},
+                       {"SelectionType", Integer{0}},
+                       {"ShowDropIndicator", false},
+                       {"Transparent", true},
+                       {"UseFocusRing", true},
+                       {"_ScrollOffset", Integer{0}},
+                       {"_ScrollWidth", Integer{-1}}});
+    auto list = _CreateControl<Listbox>("Listbox1", listbox1);
+    list->CellBackgroundPaint = [this](Listbox& control, Graphics& g, Integer row, Integer column) {
+        return Listbox1_CellBackgroundPaint(control, g, row, column);
+    };
+    list->Open = [this](Listbox& control) { Listbox1_Open(control); };
+
+    static const std::string simplify = checkBoxRecord(
+        "cbSimplify",
+        {.left = 20, .top = 145, .width = 192, .height = 20, .tabIndex = 13, .textSize = 0},
+        "Simplify Factions", false, false);
+    _CreateControl<CheckBox>("cbSimplify", simplify)->Action = [this](CheckBox& control) {
+        cbSimplify_Action(control);
+    };
+}
+
+std::shared_ptr<Label> Window1::Label1() const { return _Control<Label>("Label1"); }
+std::shared_ptr<TextField> Window1::TextField1() const { return _Control<TextField>("TextField1"); }
+std::shared_ptr<Label> Window1::Label2() const { return _Control<Label>("Label2"); }
+std::shared_ptr<TextField> Window1::TextField2() const { return _Control<TextField>("TextField2"); }
+std::shared_ptr<Label> Window1::Label4() const { return _Control<Label>("Label4"); }
+std::shared_ptr<GroupBox> Window1::GroupBox1() const { return _Control<GroupBox>("GroupBox1"); }
+std::shared_ptr<CheckBox> Window1::CheckBox1() const { return _Control<CheckBox>("CheckBox1"); }
+std::shared_ptr<CheckBox> Window1::CheckBox2() const { return _Control<CheckBox>("CheckBox2"); }
+std::shared_ptr<CheckBox> Window1::CheckBox3() const { return _Control<CheckBox>("CheckBox3"); }
+std::shared_ptr<CheckBox> Window1::CheckBox4() const { return _Control<CheckBox>("CheckBox4"); }
+std::shared_ptr<CheckBox> Window1::CheckBox5() const { return _Control<CheckBox>("CheckBox5"); }
+std::shared_ptr<CheckBox> Window1::CheckBox7() const { return _Control<CheckBox>("CheckBox7"); }
+std::shared_ptr<TextField> Window1::TextField3() const { return _Control<TextField>("TextField3"); }
+std::shared_ptr<Label> Window1::Label5() const { return _Control<Label>("Label5"); }
+std::shared_ptr<Label> Window1::Label6() const { return _Control<Label>("Label6"); }
+std::shared_ptr<PopupMenu> Window1::PopupMenu1() const { return _Control<PopupMenu>("PopupMenu1"); }
+std::shared_ptr<Listbox> Window1::Listbox1() const { return _Control<Listbox>("Listbox1"); }
+std::shared_ptr<CheckBox> Window1::cbSimplify() const { return _Control<CheckBox>("cbSimplify"); }
+
+void Window1::TextField1_TextChange(TextField&) { RedrawList(); }
+void Window1::TextField2_TextChange(TextField&) { RedrawList(); }
+void Window1::CheckBox1_Action(CheckBox&) { RedrawList(); }
+void Window1::CheckBox2_Action(CheckBox&) { RedrawList(); }
+void Window1::CheckBox3_Action(CheckBox&) { RedrawList(); }
+void Window1::CheckBox4_Action(CheckBox&) { RedrawList(); }
+void Window1::CheckBox5_Action(CheckBox&) { RedrawList(); }
+
+void Window1::CheckBox7_Action(CheckBox& control) {
+    GroupBox1()->setEnabled(control.Value());
+    RedrawList();
+}
+
+void Window1::TextField3_TextChange(TextField&) { RedrawList(); }
+void Window1::PopupMenu1_Change(PopupMenu&) { RedrawList(); }
+void Window1::cbSimplify_Action(CheckBox&) { RedrawList(); }
+
+void Window1::Listbox1_Open(Listbox& control) {
+    const char* headings[] = {"Fret #",       "Nut to Fret", "Fret to Fret", "Nut to Fret",
+                              "Fret to Fret", "Nut mm",      "Fret mm"};
+    for (Integer column = 0; column < 7; ++column) control.setHeading(column, headings[column]);
+    for (Integer column = 0; column < 7; ++column) control.setColumnSortDirection(column, 0);
+}
+
+// A white-to-grey gradient, one line per pixel row, closed by a black right edge.
+Boolean Window1::Listbox1_CellBackgroundPaint(Listbox& control, Graphics& g, Integer row, Integer) {
+    if (row > control.ListCount() - 1) return false;
+    const Color start = RGB(255, 255, 255);
+    const Color end = RGB(209, 212, 211);
+    const Integer height = g.Height();
+    const Integer width = g.Width();
+    for (Integer y = height; y >= 0; --y) {
+        auto channel = [&](Integer s, Integer e) {
+            return ToInteger(static_cast<Double>(y) / height * e +
+                             static_cast<Double>(height - y) / height * s);
+        };
+        g.setForeColor(RGB(channel(start.Red(), end.Red()), channel(start.Green(), end.Green()),
+                           channel(start.Blue(), end.Blue()), 0));
+        g.DrawLine(0, static_cast<Double>(y), static_cast<Double>(width), static_cast<Double>(y));
+    }
+    g.setForeColor(kBlack);
+    g.DrawLine(static_cast<Double>(width - 1), 0, static_cast<Double>(width - 1),
+               static_cast<Double>(height));
+    return false;
+}
+
+std::shared_ptr<MenuItem> Window1::mnuTools() const { return _MenuItem<MenuItem>("mnuTools"); }
+std::shared_ptr<AppleMenuItem> Window1::mnuAbout() const {
+    return _MenuItem<AppleMenuItem>("mnuAbout");
+}
+std::shared_ptr<MenuItem> Window1::mnuCalcStringSize() const {
+    return _MenuItem<MenuItem>("mnuCalcStringSize");
+}
+std::shared_ptr<MenuItem> Window1::EditMenu() const { return _MenuItem<MenuItem>("EditMenu"); }
+std::shared_ptr<MenuItem> Window1::EditSelectAll() const {
+    return _MenuItem<MenuItem>("EditSelectAll");
+}
+std::shared_ptr<MenuItem> Window1::UntitledMenu0() const {
+    return _MenuItem<MenuItem>("UntitledMenu0");
+}
+std::shared_ptr<MenuItem> Window1::EditClear() const { return _MenuItem<MenuItem>("EditClear"); }
+std::shared_ptr<MenuItem> Window1::EditPaste() const { return _MenuItem<MenuItem>("EditPaste"); }
+std::shared_ptr<MenuItem> Window1::EditCopy() const { return _MenuItem<MenuItem>("EditCopy"); }
+std::shared_ptr<MenuItem> Window1::EditCut() const { return _MenuItem<MenuItem>("EditCut"); }
+std::shared_ptr<MenuItem> Window1::UntitledMenu1() const {
+    return _MenuItem<MenuItem>("UntitledMenu1");
+}
+std::shared_ptr<MenuItem> Window1::EditUndo() const { return _MenuItem<MenuItem>("EditUndo"); }
+std::shared_ptr<MenuItem> Window1::FileMenu() const { return _MenuItem<MenuItem>("FileMenu"); }
+std::shared_ptr<QuitMenuItem> Window1::FileQuit() const {
+    return _MenuItem<QuitMenuItem>("FileQuit");
+}
+std::shared_ptr<MenuItem> Window1::UntitledSeparator() const {
+    return _MenuItem<MenuItem>("UntitledSeparator");
+}
+std::shared_ptr<MenuItem> Window1::mnuPrint() const { return _MenuItem<MenuItem>("mnuPrint"); }
+std::shared_ptr<MenuItem> Window1::mnuSaveHTML() const {
+    return _MenuItem<MenuItem>("mnuSaveHTML");
+}
+
+void Window1::Event_Open() { PopupMenu1()->setListIndex(2); }
+
+void Window1::RedrawList() {
+    Listbox1()->DeleteAllRows();
+    thisFretData = std::make_shared<cFretCalculator>();
+    thisFretData->setScaleLength(Val(TextField1()->Text()));
+    thisFretData->setNumFrets(ToInteger(Val(TextField2()->Text())));
+    thisFretData->setFretsPerOctave(ToInteger(Val(TextField3()->Text())));
+    thisFretData->setPrecision(PopupMenu1()->ListIndex() + 1);
+    thisFretData->isDulcimer = CheckBox7()->Value();
+    thisFretData->Simplify = cbSimplify()->Value();
+    if (CheckBox7()->Value()) {
+        thisFretData->setDulcHalfFrets(CheckBox1()->Value(), CheckBox2()->Value(),
+                                       CheckBox3()->Value(), CheckBox4()->Value(),
+                                       CheckBox5()->Value());
+        thisFretData->calcDulcFrets();
+    } else {
+        thisFretData->calcFrets();
+    }
+
+    const std::vector<std::string> lines = Split(thisFretData->FretAsOffsets(), EndOfLine());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i <= 2) continue;  // the first three header lines
+        const std::string line = Trim(lines[i]);
+        if (line.empty()) continue;
+        if (line == ".") {
+            Listbox1()->AddRow({""});
+            continue;
+        }
+        const std::vector<std::string> fields = Split(lines[i], Chr(9));
+        auto field = [&](std::size_t k) {
+            if (k >= fields.size()) {
+                throw OutOfBoundsException("fret row " + line + " has no field " +
+                                           std::to_string(k));
+            }
+            return Trim(fields[k]);
+        };
+        Listbox1()->AddRow({field(0)});
+        for (Integer k = 1; k <= 6; ++k) {
+            Listbox1()->setCell(Listbox1()->LastIndex(), k, field(static_cast<std::size_t>(k)));
+        }
+    }
+}

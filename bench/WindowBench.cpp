@@ -1,0 +1,43 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "app/Window1.h"
+
+namespace {
+// One QApplication on the offscreen platform for the in-process benchmarks.
+// It is never destroyed: at exit Qt's own globals are already gone.
+void ensureApplication() {
+    static int argc = 1;
+    static char name[] = "velmora_bench";
+    static char* argv[] = {name, nullptr};
+    [[maybe_unused]] static QApplication* application = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+}
+
+// One keystroke's full road on the largest table: the text change, the
+// recalculation through a new engine object and the 127 rows of the list.
+void BM_KeystrokeOnTheLargestTable(benchmark::State& state) {
+    ensureApplication();
+    auto window = Window1();
+    QCoreApplication::processEvents();
+    window->TextField2()->setText("100");
+    window->CheckBox7()->setValue(true);
+    for (const auto& box : {window->CheckBox1(), window->CheckBox2(), window->CheckBox3(),
+                            window->CheckBox4(), window->CheckBox5()}) {
+        box->setValue(true);
+    }
+    const char* texts[] = {"25.5", "25.4"};
+    int next = 0;
+    for (auto _ : state) {
+        window->TextField1()->setText(texts[next]);
+        next ^= 1;
+        if (window->Listbox1()->ListCount() != 127) state.SkipWithError("the list is not full");
+    }
+    window->Close();
+    QCoreApplication::sendPostedEvents();
+}
+BENCHMARK(BM_KeystrokeOnTheLargestTable)->Unit(benchmark::kMicrosecond);
+}  // namespace

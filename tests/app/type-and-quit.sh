@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Run on a virtual X display (xvfb-run): starts velmora, types a scale length
+# and a number of frets into its window as a person would, presses Ctrl+Q and
+# exits with velmora's own exit status. Every wait is bounded.
+set -u
+velmora=$1
+
+"$velmora" &
+pid=$!
+trap 'kill -9 $pid 2>/dev/null' EXIT
+
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n 1)
+if [ -z "$window" ]; then
+    echo "the Velmora window did not appear" >&2
+    exit 90
+fi
+# Without a window manager the window gets the keyboard by input focus.
+xdotool windowfocus --sync "$window"
+sleep 0.5
+# The scale-length field takes the focus first; Tab leads to the frets field.
+xdotool type --delay 60 "25.5"
+xdotool key --delay 60 Tab
+xdotool type --delay 60 "24"
+sleep 0.3
+xdotool key ctrl+q
+
+for _ in $(seq 100); do
+    kill -0 $pid 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 $pid 2>/dev/null; then
+    echo "velmora did not quit on Ctrl+Q" >&2
+    exit 91
+fi
+wait $pid
