@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+
+#include "app/FileTypes1.h"
+#include "app/Window1.h"
+#include "framework/ui/ScriptedDialogs.h"
+
+namespace {
+
+const std::string kPageFor25Inches2Frets =
+    "<head><title>Fret Calc</title></head>"
+    "Scale Length: 25</P>Number of Frets: 2</P>Frets Per Octave: 12</P></P></P>"
+    "<TABLE BORDER=0 WIDTH=750><CAPTION></CAPTION>"
+    "<TR><TH>Fret #<TH>Nut to Fret<TH>Fret to Fret<TH>Nut to Fret<TH>Fret to Fret"
+    "<TH>Nut mm<TH>Fret mm"
+    "<TR><TD ALIGN=CENTER>1<TD ALIGN=CENTER>1.403<TD ALIGN=CENTER>--<TD ALIGN=CENTER>1 26/64"
+    "<TD ALIGN=CENTER>--<TD ALIGN=CENTER>35.640<TD ALIGN=CENTER>--"
+    "<TR><TD ALIGN=CENTER>2<TD ALIGN=CENTER>2.728<TD ALIGN=CENTER>1.324<TD ALIGN=CENTER>2 47/64"
+    "<TD ALIGN=CENTER>1 21/64<TD ALIGN=CENTER>69.279<TD ALIGN=CENTER>33.640"
+    "<TR><TD ALIGN=CENTER><TD ALIGN=CENTER><TD ALIGN=CENTER><TD ALIGN=CENTER>"
+    "<TD ALIGN=CENTER><TD ALIGN=CENTER><TD ALIGN=CENTER>"
+    "<TR><TD ALIGN=CENTER>Last Fret to Bridge<TD ALIGN=CENTER>22.272\"<TD ALIGN=CENTER>22 17/64\""
+    "<TD ALIGN=CENTER>565.721 mm<TD ALIGN=CENTER><TD ALIGN=CENTER><TD ALIGN=CENTER>"
+    "</TABLE><P></P>";
+
+std::string contentsOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return "<missing>";
+    return file.readAll().toStdString();
+}
+
+void writeFile(const QString& path, const std::string& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+// Caps the size of any file this process writes, as a full disk would.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+  private:
+    rlimit previous_{};
+    void (*previousHandler_)(int);
+};
+
+class SaveListTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        if (!FileTypes1::HTML()) FileTypes1::_Initialize();
+        ASSERT_TRUE(folder.isValid());
+        ScriptedDialogs::CaptureMessages(true);
+        window = Window1();
+        QCoreApplication::processEvents();  // the window's Open event
+    }
+    void TearDown() override {
+        ScriptedDialogs::ClearSaveDialogs();
+        ScriptedDialogs::CaptureMessages(false);
+    }
+
+    void enter(const std::string& scale, const std::string& frets) {
+        window->TextField1()->setText(scale);
+        window->TextField2()->setText(frets);
+    }
+
+    QString path(const char* name) const { return folder.filePath(name); }
+    QStringList filesInFolder() const {
+        return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    QTemporaryDir folder;
+    std::shared_ptr<class Window1> window;
+};
+
+TEST_F(SaveListTest, WritesTheWholeTableAsOneLineOfHtml) {
+    enter("25", "2");
+    ScriptedDialogs::AnswerNextSaveDialog(path("frets.html").toStdString());
+    EXPECT_TRUE(window->_mnuSaveHTML_Action());
+
+    EXPECT_EQ(contentsOf(path("frets.html")), kPageFor25Inches2Frets);
+    const auto requests = ScriptedDialogs::TakeSaveDialogRequests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].nameFilter, "HTML (*.html)");
+    EXPECT_EQ(requests[0].proposedName, "Fret Calc.html");
+    EXPECT_TRUE(ScriptedDialogs::TakeMessages().empty());
+}
+
+TEST_F(SaveListTest, TypedTextIsWrittenAsTypedButCannotBecomeMarkup) {
+    window->TextField1()->setText(" <b>& ");
+    window->TextField2()->setText("2 frets");
+    ScriptedDialogs::AnswerNextSaveDialog(path("escaped.html").toStdString());
+    EXPECT_TRUE(window->_mnuSaveHTML_Action());
+    const std::string page = contentsOf(path("escaped.html"));
+    EXPECT_NE(page.find("Scale Length:  &lt;b&gt;&amp; </P>Number of Frets: 2 frets</P>"),
+              std::string::npos)
+        << page;
+    EXPECT_EQ(page.find("<b>"), std::string::npos);
+}
+
+TEST_F(SaveListTest, AnEmptyListIsRefusedBeforeAnyDialog) {
+    ScriptedDialogs::CancelNextSaveDialog();
+    EXPECT_TRUE(window->_mnuSaveHTML_Action());
+    EXPECT_EQ(ScriptedDialogs::TakeMessages(),
+              std::vector<std::string>{"There are no frets to export."});
+    EXPECT_TRUE(ScriptedDialogs::TakeSaveDialogRequests().empty());
+    EXPECT_TRUE(filesInFolder().isEmpty());
+}
+
+TEST_F(SaveListTest, CancellingTheDialogWritesAndSaysNothing) {
+    enter("25", "2");
+    ScriptedDialogs::CancelNextSaveDialog();
+    EXPECT_TRUE(window->_mnuSaveHTML_Action());
+    EXPECT_EQ(ScriptedDialogs::TakeSaveDialogRequests().size(), 1u);
+    EXPECT_TRUE(ScriptedDialogs::TakeMessages().empty());
+    EXPECT_TRUE(filesInFolder().isEmpty());
+}
+
+TEST_F(SaveListTest, AFileThatCannotBeCreatedIsReported) {
+    enter("25", "2");
+    ScriptedDialogs::AnswerNextSaveDialog(path("no such folder/frets.html").toStdString());
+    EXPECT_TRUE(window->_mnuSaveHTML_Action());
+    EXPECT_EQ(ScriptedDialogs::TakeMessages(), std::vector<std::string>{"Error creating file."});
+    EXPECT_TRUE(filesInFolder().isEmpty());
+}
+
+TEST_F(SaveListTest, AFailedWriteKeepsTheEarlierFileAndTheTable) {
+    enter("25.5", "100");
+    const std::string earlier = "the luthier's earlier table";
+    writeFile(path("frets.html"), earlier);
+    ScriptedDialogs::AnswerNextSaveDialog(path("frets.html").toStdString());
+    {
+        const FileSizeLimit limit(4096);  // the 100-fret page is far larger
+        // The shortcut takes the framework's own road, which reports the failure.
+        window->Handle()->activateWindow();
+        QTest::keyClick(window->Handle(), Qt::Key_S, Qt::ControlModifier);
+    }
+
+    const auto messages = ScriptedDialogs::TakeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("IOException"), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find("File too large"), std::string::npos) << messages[0];
+    EXPECT_EQ(contentsOf(path("frets.html")), earlier);
+    EXPECT_EQ(filesInFolder(), QStringList{"frets.html"});
+    EXPECT_EQ(window->Listbox1()->ListCount(), 102);
+    EXPECT_EQ(Window1(), window);
+}
+
+TEST_F(SaveListTest, ControlSReachesTheCommandFromTheMainWindow) {
+    enter("25", "2");
+    ScriptedDialogs::AnswerNextSaveDialog(path("shortcut.html").toStdString());
+    window->Handle()->activateWindow();
+    QTest::keyClick(window->Handle(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(contentsOf(path("shortcut.html")), kPageFor25Inches2Frets);
+}
+
+}  // namespace
