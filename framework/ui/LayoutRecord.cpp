@@ -1,14 +1,23 @@
 #include "framework/ui/LayoutRecord.h"
 
 #include <bit>
-#include <cstring>
+#include <type_traits>
 #include <unordered_map>
 
 #include "framework/runtime/Exceptions.h"
 
 namespace {
 
+// In the order of LayoutValue's alternatives, so a type is its variant index.
 enum class PropertyType { Integer, Boolean, Single, Color, String, TextUnit };
+static_assert(
+    std::is_same_v<
+        std::variant_alternative_t<static_cast<std::size_t>(PropertyType::Single), LayoutValue>,
+        float>);
+static_assert(
+    std::is_same_v<
+        std::variant_alternative_t<static_cast<std::size_t>(PropertyType::TextUnit), LayoutValue>,
+        TextUnit>);
 
 const std::unordered_map<std::string_view, PropertyType>& propertyTypes() {
     static const std::unordered_map<std::string_view, PropertyType> types = [] {
@@ -132,25 +141,6 @@ const char* typeName(PropertyType type) {
     return "";
 }
 
-// The variant index that holds each type's value.
-std::size_t variantIndex(PropertyType type) {
-    switch (type) {
-        case PropertyType::Integer:
-            return 0;
-        case PropertyType::Boolean:
-            return 1;
-        case PropertyType::Single:
-            return 2;
-        case PropertyType::Color:
-            return 3;
-        case PropertyType::String:
-            return 4;
-        case PropertyType::TextUnit:
-            return 5;
-    }
-    return 0;
-}
-
 void appendLittleEndian(std::string& out, std::uint64_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
@@ -202,7 +192,7 @@ std::string EncodeLayoutRecord(const std::vector<LayoutProperty>& properties) {
     std::string record;
     for (const LayoutProperty& property : properties) {
         const PropertyType type = typeOf(property.name);
-        if (property.value.index() != variantIndex(type)) {
+        if (property.value.index() != static_cast<std::size_t>(type)) {
             throw TypeMismatchException("layout property \"" + property.name + "\" takes " +
                                         typeName(type));
         }
