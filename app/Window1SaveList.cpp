@@ -50,7 +50,9 @@ Boolean Window1::_mnuSaveHTML_Action() {
         return true;
     }
 
-    const auto file = GetSaveFolderItem(FileTypes1::HTML()->Operator_Convert(), "Fret Calc.html");
+    const auto html = FileTypes1::HTML();
+    if (!html) throw NilObjectException("the HTML file type is not registered");
+    const auto file = GetSaveFolderItem(html->Operator_Convert(), "Fret Calc.html");
     if (!file) return true;
 
     const auto stream = TextOutputStream::Create(file);
