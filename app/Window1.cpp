@@ -396,6 +396,17 @@ std::shared_ptr<MenuItem> Window1::mnuSaveHTML() const {
     return _MenuItem<MenuItem>("mnuSaveHTML");
 }
 
+void Window1::AddMenuHandlers(const std::shared_ptr<Window>& window) {
+    const auto main = std::dynamic_pointer_cast<class Window1>(window);
+    if (!main) throw IllegalCastException("AddMenuHandlers was given another window");
+    std::weak_ptr<class Window1> self = main;
+    _AddMenuHandler("mnuSaveHTML", [self] {
+        const auto window = self.lock();
+        if (!window) throw NilObjectException("the main window is gone");
+        return window->_mnuSaveHTML_Action();
+    });
+}
+
 void Window1::Event_Open() { PopupMenu1()->setListIndex(2); }
 
 void Window1::RedrawList() {

@@ -33,17 +33,6 @@ std::string escaped(const std::string& text) {
 
 }  // namespace
 
-void Window1::AddMenuHandlers(const std::shared_ptr<Window>& window) {
-    const auto main = std::dynamic_pointer_cast<class Window1>(window);
-    if (!main) throw IllegalCastException("AddMenuHandlers was given another window");
-    std::weak_ptr<class Window1> self = main;
-    _AddMenuHandler("mnuSaveHTML", [self] {
-        const auto window = self.lock();
-        if (!window) throw NilObjectException("the main window is gone");
-        return window->_mnuSaveHTML_Action();
-    });
-}
-
 Boolean Window1::_mnuSaveHTML_Action() {
     if (!(0 < Listbox1()->ListCount())) {
         MsgBox("There are no frets to export.");
