@@ -6,6 +6,7 @@
 #include "app/FileTypes1.h"
 #include "app/MenuBar1.h"
 #include "app/Window1.h"
+#include "framework/ui/EventDispatch.h"
 #include "framework/ui/Runtime.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "framework/ui/MenuItem.h"
-#include "framework/ui/Runtime.h"
+#include "framework/ui/EventDispatch.h"
 
 void Application::setMenuBar(std::shared_ptr<class MenuBar> menuBar) {
     _RequireUIThread();

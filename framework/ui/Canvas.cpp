@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "framework/ui/Graphics.h"
-#include "framework/ui/Runtime.h"
+#include "framework/ui/EventDispatch.h"
 
 namespace {
 class CanvasWidget : public QWidget {

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "framework/runtime/Exceptions.h"
-#include "framework/ui/Runtime.h"
+#include "framework/ui/EventDispatch.h"
 
 namespace {
 QString qText(const LayoutProperty& property) {

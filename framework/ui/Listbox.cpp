@@ -8,7 +8,7 @@
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/Graphics.h"
-#include "framework/ui/Runtime.h"
+#include "framework/ui/EventDispatch.h"
 
 class ListboxModel : public QAbstractTableModel {
   public:

@@ -12,7 +12,7 @@
 
 #include "framework/ui/MenuItem.h"
 #include "framework/ui/RectControl.h"
-#include "framework/ui/Runtime.h"
+#include "framework/ui/EventDispatch.h"
 
 // The toolkit window: the menu bar across the top, the client area below.
 class WindowWidget : public QWidget {

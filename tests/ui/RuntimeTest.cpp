@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/runtime/Exceptions.h"
+#include "framework/ui/EventDispatch.h"
 #include "framework/ui/Runtime.h"
 #include "framework/ui/ScriptedDialogs.h"
 

@@ -1,0 +1,104 @@
+#include "framework/ui/EventDispatch.h"
+
+#include <cxxabi.h>
+
+#include <cstdlib>
+#include <memory>
+#include <typeinfo>
+
+#include <QCoreApplication>
+#include <QThread>
+#include <QTimer>
+
+#include "framework/runtime/Exceptions.h"
+#include "framework/ui/MsgBox.h"
+
+namespace {
+struct Dispatch {
+    ExceptionHelper exceptionHelper = _CallFunctionWithExceptionHandling;
+    bool paintReportPending = false;
+};
+
+Dispatch& dispatch() {
+    static Dispatch state;
+    return state;
+}
+
+std::string demangled(const std::type_info& type) {
+    int status = 0;
+    std::unique_ptr<char, decltype(&std::free)> name(
+        abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), &std::free);
+    return status == 0 ? name.get() : type.name();
+}
+
+std::string userReport(const std::exception_ptr& exception) {
+    auto [className, message] = _DescribeException(exception);
+    std::string text = "An exception of class " + className + " was not handled.";
+    if (!message.empty()) text += "\n\n" + message;
+    return text;
+}
+
+void callHandler(void* handler) { (*static_cast<const std::function<void()>*>(handler))(); }
+
+// The handler's exception, whatever its kind: event dispatch must not let
+// one unwind through the toolkit.
+std::exception_ptr runHandler(const std::function<void()>& handler) {
+    try {
+        return dispatch().exceptionHelper(callHandler,
+                                          const_cast<std::function<void()>*>(&handler));
+    } catch (...) {
+        return std::current_exception();
+    }
+}
+}  // namespace
+
+std::exception_ptr _CallFunctionWithExceptionHandling(void (*function)(void*), void* argument) {
+    try {
+        function(argument);
+        return nullptr;
+    } catch (const RuntimeException&) {
+        return std::current_exception();
+    }
+}
+
+void _RuntimeSetExceptionHelper(ExceptionHelper helper) {
+    dispatch().exceptionHelper = helper ? helper : _CallFunctionWithExceptionHandling;
+}
+
+std::pair<std::string, std::string> _DescribeException(const std::exception_ptr& exception) {
+    try {
+        std::rethrow_exception(exception);
+    } catch (const RuntimeException& e) {
+        return {e.ClassName(), e.Message()};
+    } catch (const std::exception& e) {
+        return {demangled(typeid(e)), e.what()};
+    } catch (...) {
+        return {"unknown exception", ""};
+    }
+}
+
+void _RequireUIThread() {
+    if (QCoreApplication::instance() && QThread::currentThread() != qApp->thread()) {
+        throw ThreadAccessingUIException("user-interface objects serve the main thread only");
+    }
+}
+
+Boolean _RaiseEvent(const std::function<void()>& handler) {
+    std::exception_ptr exception = runHandler(handler);
+    if (!exception) return true;
+    MsgBox(userReport(exception));
+    return false;
+}
+
+Boolean _RaisePaintEvent(const std::function<void()>& handler) {
+    std::exception_ptr exception = runHandler(handler);
+    if (!exception) return true;
+    if (!dispatch().paintReportPending) {
+        dispatch().paintReportPending = true;
+        QTimer::singleShot(0, [report = userReport(exception)] {
+            MsgBox(report);
+            dispatch().paintReportPending = false;
+        });
+    }
+    return false;
+}

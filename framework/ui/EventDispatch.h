@@ -1,0 +1,33 @@
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "framework/runtime/Types.h"
+
+// How the framework runs the program's event and menu handlers. Controls and
+// windows raise their events through here; the run time above them only
+// installs the exception helper.
+
+// Calls function(argument) and gives back the RuntimeException it raised, or
+// nullptr; any other exception passes on.
+using ExceptionHelper = std::exception_ptr (*)(void (*function)(void*), void* argument);
+std::exception_ptr _CallFunctionWithExceptionHandling(void (*function)(void*), void* argument);
+// The helper through which event dispatch gets a handler's exception back.
+void _RuntimeSetExceptionHelper(ExceptionHelper helper);
+
+// Raises ThreadAccessingUIException off the user-interface thread.
+void _RequireUIThread();
+
+// Runs an event or menu handler. An exception it passes on is shown to the
+// user in a modal message naming its class and message, and the application
+// goes on. Returns whether the handler ran to its end.
+Boolean _RaiseEvent(const std::function<void()>& handler);
+// The same for handlers that run while a widget paints: the message is shown
+// once painting is over, and a handler failing on every paint is reported once.
+Boolean _RaisePaintEvent(const std::function<void()>& handler);
+
+// The class name and message of any exception, for the reports.
+std::pair<std::string, std::string> _DescribeException(const std::exception_ptr& exception);
