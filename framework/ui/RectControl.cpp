@@ -1,7 +1,10 @@
 #include "framework/ui/RectControl.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFont>
+#include <QWidget>
 
 #include "framework/ui/Window.h"
 
@@ -9,6 +12,10 @@ RectControl::RectControl(QWidget* widget, std::string className)
     : widget_(widget), className_(std::move(className)) {}
 
 RectControl::~RectControl() { delete widget_.data(); }
+
+Boolean RectControl::Enabled() const { return !widget_->testAttribute(Qt::WA_ForceDisabled); }
+void RectControl::setEnabled(Boolean value) { widget_->setEnabled(value); }
+QWidget* RectControl::Handle() const { return widget_; }
 
 void RectControl::setVisible(Boolean value) {
     visible_ = value;

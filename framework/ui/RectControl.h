@@ -1,13 +1,14 @@
 #pragma once
 
+#include <string>
+
 #include <QPointer>
 #include <QRect>
-#include <QWidget>
-#include <string>
 
 #include "framework/runtime/Types.h"
 #include "framework/ui/Properties.h"
 
+class QWidget;
 class Window;
 
 // A control: a toolkit widget placed in a window at its design position, in
@@ -25,13 +26,13 @@ class RectControl : public PropertyTarget {
 
     // The control's own setting; inside a disabled container it is disabled
     // whatever this says.
-    Boolean Enabled() const { return !widget_->testAttribute(Qt::WA_ForceDisabled); }
-    void setEnabled(Boolean value) { widget_->setEnabled(value); }
+    Boolean Enabled() const;
+    void setEnabled(Boolean value);
     Boolean Visible() const { return visible_; }
     void setVisible(Boolean value);
 
     // The toolkit widget, for the framework's own use and for tests.
-    QWidget* Handle() const { return widget_; }
+    QWidget* Handle() const;
     // Where the control lies now, in window coordinates.
     QRect _WindowRect() const;
 

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QWidget>
 
 #include "framework/ui/Graphics.h"
 #include "tests/ui/TestWindow.h"

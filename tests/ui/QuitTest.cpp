@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QTimer>
+#include <QWidget>
 
 #include "tests/ui/TestWindow.h"
 
