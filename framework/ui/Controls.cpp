@@ -10,17 +10,14 @@
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/EventDispatch.h"
+#include "framework/ui/QtColor.h"
 
 namespace {
 QString qText(const LayoutProperty& property) {
     return QString::fromStdString(PropertyValue<std::string>(property));
 }
 
-QColor qColor(const LayoutProperty& property) {
-    const Color color = PropertyValue<Color>(property);
-    return QColor(static_cast<int>(color.Red()), static_cast<int>(color.Green()),
-                  static_cast<int>(color.Blue()), 255 - static_cast<int>(color.Alpha()));
-}
+QColor qColor(const LayoutProperty& property) { return ToQColor(PropertyValue<Color>(property)); }
 
 void setPaletteColor(QWidget& widget, QPalette::ColorRole role, const QColor& color) {
     QPalette palette = widget.palette();

@@ -4,12 +4,7 @@
 #include <QPainter>
 #include <QPen>
 
-namespace {
-QColor toQColor(Color color) {
-    return QColor(static_cast<int>(color.Red()), static_cast<int>(color.Green()),
-                  static_cast<int>(color.Blue()), 255 - static_cast<int>(color.Alpha()));
-}
-}  // namespace
+#include "framework/ui/QtColor.h"
 
 Graphics::Graphics(QPainter& painter, Integer width, Integer height)
     : painter_(painter), width_(width), height_(height) {
@@ -21,7 +16,7 @@ Graphics::Graphics(QPainter& painter, Integer width, Integer height)
 
 void Graphics::setForeColor(Color color) {
     foreColor_ = color;
-    painter_.setPen(QPen(toQColor(color), 0));  // width 0: one device pixel
+    painter_.setPen(QPen(ToQColor(color), 0));  // width 0: one device pixel
 }
 
 void Graphics::DrawLine(Double x1, Double y1, Double x2, Double y2) {

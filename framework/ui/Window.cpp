@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "framework/ui/MenuItem.h"
+#include "framework/ui/QtColor.h"
 #include "framework/ui/RectControl.h"
 #include "framework/ui/EventDispatch.h"
 
@@ -247,9 +248,7 @@ void Window::applyBackColor() {
     QWidget* content = widget_->content();
     content->setAutoFillBackground(hasBackColor_);
     QPalette palette = content->palette();
-    palette.setColor(QPalette::Window, hasBackColor_ ? QColor(static_cast<int>(backColor_.Red()),
-                                                              static_cast<int>(backColor_.Green()),
-                                                              static_cast<int>(backColor_.Blue()))
+    palette.setColor(QPalette::Window, hasBackColor_ ? ToQColor(backColor_)
                                                      : widget_->palette().color(QPalette::Window));
     content->setPalette(palette);
 }

@@ -171,3 +171,12 @@ TEST_F(WindowTest, ShowModalReturnsWhenTheWindowHasClosed) {
     EXPECT_TRUE(wasModal);
     EXPECT_EQ(Window::_GetImplicitWindow(TestWindow::kRegisteredName), nullptr);
 }
+
+TEST_F(WindowTest, TheBackColorKeepsItsAlphaLikeTheControlsColours) {
+    auto window = TestWindowInstance();
+    window->_SetProperty({"BackColor", RGB(10, 20, 30, 64)});
+    window->_SetProperty({"HasBackColor", true});
+    EXPECT_EQ(window->_ContentWidget()->palette().color(QPalette::Window), QColor(10, 20, 30, 191));
+    window->Field()->_SetProperty({"BackColor", RGB(10, 20, 30, 64)});
+    EXPECT_EQ(window->Field()->Handle()->palette().color(QPalette::Base), QColor(10, 20, 30, 191));
+}
