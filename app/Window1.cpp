@@ -334,9 +334,9 @@ void Window1::PopupMenu1_Change(PopupMenu&) { RedrawList(); }
 void Window1::cbSimplify_Action(CheckBox&) { RedrawList(); }
 
 void Window1::Listbox1_Open(Listbox& control) {
-    const char* headings[] = {"Fret #",       "Nut to Fret", "Fret to Fret", "Nut to Fret",
-                              "Fret to Fret", "Nut mm",      "Fret mm"};
-    for (Integer column = 0; column < 7; ++column) control.setHeading(column, headings[column]);
+    for (Integer column = 0; column < 7; ++column) {
+        control.setHeading(column, kListHeadings[static_cast<std::size_t>(column)]);
+    }
     for (Integer column = 0; column < 7; ++column) control.setColumnSortDirection(column, 0);
 }
 

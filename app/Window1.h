@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <memory>
 
 #include "engine/cFretCalculator.h"
@@ -14,6 +15,10 @@
 class Window1 : public Window {
   public:
     static constexpr const char* kRegisteredName = "Window1.Window1";
+    // The fret table's column headings, on screen and in the saved page.
+    static constexpr std::array<const char*, 7> kListHeadings = {
+        "Fret #",       "Nut to Fret", "Fret to Fret", "Nut to Fret",
+        "Fret to Fret", "Nut mm",      "Fret mm"};
 
     // The engine object of the last recalculation; nullptr before the first.
     std::shared_ptr<cFretCalculator> thisFretData;

@@ -55,9 +55,8 @@ Boolean Window1::_mnuSaveHTML_Action() {
     page += escaped(Label4()->Text()) + " " + escaped(TextField2()->Text()) + "</P>";
     page += escaped(Label5()->Text()) + " " + escaped(TextField3()->Text()) + "</P></P></P>";
     page += "<TABLE BORDER=0 WIDTH=750><CAPTION></CAPTION>";
-    page +=
-        "<TR><TH>Fret #<TH>Nut to Fret<TH>Fret to Fret<TH>Nut to Fret<TH>Fret to Fret"
-        "<TH>Nut mm<TH>Fret mm";
+    page += "<TR>";
+    for (const char* heading : kListHeadings) page += std::string("<TH>") + heading;
     for (Integer row = 0; row <= Listbox1()->ListCount() - 1; ++row) {
         page += "<TR><TD ALIGN=CENTER>" + escaped(Listbox1()->Cell(row, 0));
         for (Integer column = 1; column <= 6; ++column) {

@@ -152,6 +152,12 @@ std::string cFretCalculator::InchesTo64ths(Double inches) const {
     return text;
 }
 
+std::string cFretCalculator::headerLines() const {
+    const std::string eol = EndOfLine();
+    return "Number of Frets: " + Str(num_frets) + eol + "Scale Length: " + Str(scale_length) + eol +
+           "Frets Per Octave: " + Str(frets_per_octave) + eol;
+}
+
 std::string cFretCalculator::FretAsOffsets() const {
     const char* mask = maskFor(precision);
     const std::string tab = Chr(9);
@@ -160,9 +166,7 @@ std::string cFretCalculator::FretAsOffsets() const {
 
     std::string text;
     text.reserve(static_cast<std::size_t>(num_frets + 30) * 64);
-    text += "Number of Frets: " + Str(num_frets) + eol;
-    text += "Scale Length: " + Str(scale_length) + eol;
-    text += "Frets Per Octave: " + Str(frets_per_octave) + eol;
+    text += headerLines();
     text += eol;
 
     auto appendRow = [&](const std::string& label, Double position, Double previous,
@@ -215,9 +219,7 @@ std::string cFretCalculator::FretAsOffsets() const {
 std::string cFretCalculator::printFrets() const {
     const char* mask = maskFor(precision);
     const std::string eol = EndOfLine();
-    std::string text = "Number of Frets: " + Str(num_frets) + eol;
-    text += "Scale Length: " + Str(scale_length) + eol;
-    text += "Frets Per Octave: " + Str(frets_per_octave) + eol;
+    std::string text = headerLines();
     for (Integer i = 0; i <= num_frets; ++i) {
         if (i >= 1) text += "Fret " + Str(i) + ": " + Format(nut_to_fret[i], mask) + eol;
         if (i < num_frets && dulc_half_frets_bool[i]) {

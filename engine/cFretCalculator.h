@@ -40,4 +40,8 @@ class cFretCalculator {
     PositionArray nut_to_fret;
     Boolean isDulcimer = false;
     Boolean Simplify = false;
+
+  private:
+    // The three lines that open both texts: frets, scale length, frets per octave.
+    std::string headerLines() const;
 };
