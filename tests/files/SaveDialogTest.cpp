@@ -11,6 +11,7 @@
 #include "framework/ui/FileType.h"
 #include "framework/ui/SaveDialog.h"
 #include "framework/ui/ScriptedDialogs.h"
+#include "tests/support/ModalGuard.h"
 
 namespace {
 
@@ -87,6 +88,7 @@ TEST_F(SaveDialogTest, NameFilterComesFromTheRegisteredType) {
 
 // The one test that goes through Qt's own dialog, as a person would.
 TEST_F(SaveDialogTest, RealDialogGivesTheFileTypedIntoIt) {
+    ModalGuard::Expected modal;
     QTemporaryDir folder;
     bool driven = false;
     bool timedOut = false;
