@@ -1,17 +1,17 @@
 // Whole-process runs of velmora on a virtual X display. Kept apart from the
 // Qt benchmarks: Xlib's macros clash with Qt's headers.
-#include <X11/Xlib.h>
 #include <benchmark/benchmark.h>
+
+#include <X11/Xlib.h>
+#include <chrono>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <chrono>
-#include <cstring>
-#include <string>
 
 extern char** environ;
 

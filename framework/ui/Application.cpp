@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "framework/ui/MenuItem.h"
 #include "framework/ui/EventDispatch.h"
+#include "framework/ui/MenuItem.h"
 
 void Application::setMenuBar(std::shared_ptr<class MenuBar> menuBar) {
     _RequireUIThread();

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "framework/ui/Graphics.h"
 #include "framework/ui/EventDispatch.h"
+#include "framework/ui/Graphics.h"
 
 namespace {
 class CanvasWidget : public QWidget {

@@ -1,12 +1,13 @@
 #include "framework/ui/Controls.h"
 
+#include <utility>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <utility>
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/EventDispatch.h"

@@ -1,8 +1,7 @@
 #include "framework/ui/EventDispatch.h"
 
-#include <cxxabi.h>
-
 #include <cstdlib>
+#include <cxxabi.h>
 #include <memory>
 #include <typeinfo>
 

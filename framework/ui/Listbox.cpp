@@ -7,8 +7,8 @@
 #include <QTableView>
 
 #include "framework/runtime/Exceptions.h"
-#include "framework/ui/Graphics.h"
 #include "framework/ui/EventDispatch.h"
+#include "framework/ui/Graphics.h"
 
 class ListboxModel : public QAbstractTableModel {
   public:

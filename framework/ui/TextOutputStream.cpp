@@ -1,9 +1,10 @@
 #include "framework/ui/TextOutputStream.h"
 
+#include <exception>
+
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QtGlobal>
-#include <exception>
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/MsgBox.h"

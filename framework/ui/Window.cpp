@@ -1,5 +1,7 @@
 #include "framework/ui/Window.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -8,12 +10,11 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-#include <algorithm>
 
+#include "framework/ui/EventDispatch.h"
 #include "framework/ui/MenuItem.h"
 #include "framework/ui/QtColor.h"
 #include "framework/ui/RectControl.h"
-#include "framework/ui/EventDispatch.h"
 
 // The toolkit window: the menu bar across the top, the client area below.
 class WindowWidget : public QWidget {

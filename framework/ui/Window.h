@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QSize>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <QSize>
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/Color.h"

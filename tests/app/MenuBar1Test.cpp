@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <typeinfo>
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <typeinfo>
 
 #include "app/MenuBar1.h"
 #include "app/Window1.h"

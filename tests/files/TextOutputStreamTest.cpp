@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include <csignal>
 #include <sys/resource.h>
 
 #include <QByteArray>
@@ -7,7 +9,6 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <csignal>
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/FolderItem.h"

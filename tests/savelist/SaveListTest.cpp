@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include <csignal>
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -6,7 +8,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 
 #include "app/FileTypes1.h"
 #include "app/Window1.h"

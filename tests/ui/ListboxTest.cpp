@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <tuple>
+
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QImage>
 #include <QTableView>
-#include <set>
-#include <tuple>
 
 #include "framework/ui/Graphics.h"
 #include "framework/ui/ScriptedDialogs.h"
