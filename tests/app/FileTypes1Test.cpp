@@ -1,15 +1,20 @@
 #include <gtest/gtest.h>
 
 #include "app/FileTypes1.h"
+#include "tests/app/FreshStart.h"
 
-TEST(FileTypes1Test, BeforeInitialisationEveryAccessorIsNil) {
+namespace {
+class FileTypes1Test : public FreshStartTest {};
+}  // namespace
+
+TEST_F(FileTypes1Test, BeforeInitialisationEveryAccessorIsNil) {
     EXPECT_EQ(FileTypes1::TextFile(), nullptr);
     EXPECT_EQ(FileTypes1::HTML(), nullptr);
     EXPECT_EQ(FileTypes1::Png(), nullptr);
     EXPECT_TRUE(FileTypes1::pAllFileTypes.empty());
 }
 
-TEST(FileTypes1Test, ThreeTypesAreListedAndRegisteredInOrder) {
+TEST_F(FileTypes1Test, ThreeTypesAreListedAndRegisteredInOrder) {
     FileTypes1::_Initialize();
     ASSERT_EQ(FileTypes1::pAllFileTypes.size(), 3u);
     EXPECT_EQ(FileTypes1::pAllFileTypes[0], FileTypes1::TextFile());
@@ -32,7 +37,7 @@ TEST(FileTypes1Test, ThreeTypesAreListedAndRegisteredInOrder) {
     EXPECT_TRUE(FileTypes1::TextFile()->Imported());
 }
 
-TEST(FileTypes1Test, ConvertingAgainGivesTheNameAndRegistersNothing) {
+TEST_F(FileTypes1Test, ConvertingAgainGivesTheNameAndRegistersNothing) {
     FileTypes1::_Initialize();
     EXPECT_EQ(FileTypes1::TextFile()->Operator_Convert(), "Text File");
     EXPECT_EQ(FileTypes1::HTML()->Operator_Convert(), "HTML");

@@ -8,8 +8,11 @@
 
 #include "app/MenuBar1.h"
 #include "app/Window1.h"
+#include "tests/app/FreshStart.h"
 
 namespace {
+class MenuBar1Test : public FreshStartTest {};
+
 enum class Kind { Item, Quit, About };
 
 struct Row {
@@ -45,14 +48,14 @@ Kind kindOf(const MenuItem& item) {
 }
 }  // namespace
 
-TEST(MenuBar1Test, TheAccessorBuildsOneMenuBar) {
+TEST_F(MenuBar1Test, TheAccessorBuildsOneMenuBar) {
     EXPECT_EQ(MenuBar1::_implicitInstance, nullptr);
     auto bar = ::MenuBar1();
     EXPECT_EQ(::MenuBar1(), bar);
     EXPECT_EQ(MenuBar1::_implicitInstance, bar);
 }
 
-TEST(MenuBar1Test, TheTreeHoldsEveryItemInItsOrder) {
+TEST_F(MenuBar1Test, TheTreeHoldsEveryItemInItsOrder) {
     auto bar = ::MenuBar1();
     ASSERT_EQ(bar->Count(), 3);
     const std::pair<const char*, const char*> titles[] = {
@@ -82,7 +85,7 @@ TEST(MenuBar1Test, TheTreeHoldsEveryItemInItsOrder) {
     EXPECT_THROW(bar->Child("HelpMenu"), NilObjectException);
 }
 
-TEST(MenuBar1Test, TheMainWindowsItemAccessorsFindTheirItems) {
+TEST_F(MenuBar1Test, TheMainWindowsItemAccessorsFindTheirItems) {
     auto window = Window1();
     auto bar = ::MenuBar1();
     EXPECT_EQ(window->UntitledMenu0(), bar->Child("EditMenu")->Item(6));
@@ -99,7 +102,7 @@ TEST(MenuBar1Test, TheMainWindowsItemAccessorsFindTheirItems) {
     }
 }
 
-TEST(MenuBar1Test, TheWindowShowsTheMenusWithThePlatformsShortcuts) {
+TEST_F(MenuBar1Test, TheWindowShowsTheMenusWithThePlatformsShortcuts) {
     auto window = Window1();
     auto* bar = window->Handle()->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <exception>
+#include <thread>
+
 #include <QApplication>
 #include <QTimer>
 
@@ -9,8 +12,13 @@
 #include "app/Startup.h"
 #include "app/Window1.h"
 #include "framework/ui/Runtime.h"
+#include "tests/app/FreshStart.h"
 
-TEST(StartupTest, EarlyStartupRegistersTheFileTypesThenTheApplicationWithItsMenuBar) {
+namespace {
+class StartupTest : public FreshStartTest {};
+}  // namespace
+
+TEST_F(StartupTest, EarlyStartupRegistersTheFileTypesAndTheApplicationButOpensNoWindow) {
     EXPECT_EQ(App(), nullptr);
     _EarlyStartup();
     EXPECT_EQ(FileTypeRegistry::All().size(), 3u);
@@ -23,7 +31,25 @@ TEST(StartupTest, EarlyStartupRegistersTheFileTypesThenTheApplicationWithItsMenu
     EXPECT_EQ(Window1()->MenuBar(), App()->MenuBar());
 }
 
-TEST(StartupTest, TheApplicationsOpenEventSetsAutoQuit) {
+// Off the user-interface thread the application object cannot take its menu
+// bar: the early start-up stops there, and what it did before shows the order.
+TEST_F(StartupTest, TheFileTypesAreRegisteredBeforeTheApplicationObjectIsMade) {
+    std::exception_ptr stopped;
+    std::thread([&] {
+        try {
+            _EarlyStartup();
+        } catch (...) {
+            stopped = std::current_exception();
+        }
+    }).join();
+    ASSERT_NE(stopped, nullptr);
+    EXPECT_THROW(std::rethrow_exception(stopped), ThreadAccessingUIException);
+    EXPECT_EQ(FileTypeRegistry::All().size(), 3u) << "the file types come first";
+    EXPECT_NE(FileTypes1::HTML(), nullptr);
+    EXPECT_EQ(App(), nullptr) << "the application object is registered last";
+}
+
+TEST_F(StartupTest, TheApplicationsOpenEventSetsAutoQuit) {
     _NewAppInstance();
     QApplication::setQuitOnLastWindowClosed(false);
     EXPECT_FALSE(App()->AutoQuit());
@@ -31,12 +57,12 @@ TEST(StartupTest, TheApplicationsOpenEventSetsAutoQuit) {
     EXPECT_TRUE(App()->AutoQuit());
 }
 
-TEST(StartupTest, AnotherApplicationObjectIsNoApp) {
+TEST_F(StartupTest, AnotherApplicationObjectIsNoApp) {
     _RuntimeRegisterAppObject(std::make_shared<Application>());
     EXPECT_THROW(App(), IllegalCastException);
 }
 
-TEST(StartupTest, ClosingTheMainWindowEndsTheEventLoop) {
+TEST_F(StartupTest, ClosingTheMainWindowEndsTheEventLoop) {
     _EarlyStartup();
     _RunFrameworkInitialization(_LateStartup);
     QApplication::setQuitOnLastWindowClosed(false);  // until the application opens

@@ -9,11 +9,15 @@
 
 #include "app/MenuBar1.h"
 #include "app/Window1.h"
+#include "tests/app/FreshStart.h"
 
 namespace {
-class Window1Test : public testing::Test {
+class Window1BeforeOpenTest : public FreshStartTest {};
+
+class Window1Test : public FreshStartTest {
   protected:
     void SetUp() override {
+        FreshStartTest::SetUp();
         window = Window1();
         QCoreApplication::processEvents();  // the window's Open event
     }
@@ -39,7 +43,7 @@ bool anyHalfFret(const std::vector<std::string>& labels) {
 }
 }  // namespace
 
-TEST(Window1BeforeOpenTest, TheRecordsAloneRaiseNoHandler) {
+TEST_F(Window1BeforeOpenTest, TheRecordsAloneRaiseNoHandler) {
     auto window = Window1();
     EXPECT_EQ(window->thisFretData, nullptr);
     EXPECT_EQ(window->Listbox1()->ColumnCount(), 7);
