@@ -170,9 +170,20 @@ TEST(OffsetsTextTest, EveryFieldOneReadsBackAsThePositionRounded) {
     }
 }
 
-TEST(OffsetsTextTest, TwoCallsGiveTheSameText) {
-    const cFretCalculator calculator = equalTempered(25.5, 24, 3, false);
-    EXPECT_EQ(calculator.FretAsOffsets(), calculator.FretAsOffsets());
+// The text follows the object's current values and positions, nothing kept
+// from an earlier calculation or an earlier text.
+TEST(OffsetsTextTest, ARecalculatedObjectGivesTheTextOfAFreshOne) {
+    cFretCalculator calculator = dulcimer(27, 24, 3, false, {true, true, true, true, true});
+    const std::string before = calculator.FretAsOffsets();
+    calculator.setScaleLength(25.5);
+    calculator.setNumFrets(12);
+    calculator.setDulcHalfFrets(false, false, true, false, false);
+    calculator.Simplify = true;
+    calculator.calcDulcFrets();
+    const std::string after = calculator.FretAsOffsets();
+    EXPECT_NE(after, before);
+    EXPECT_EQ(after,
+              dulcimer(25.5, 12, 3, true, {false, false, true, false, false}).FretAsOffsets());
 }
 
 TEST(OffsetsTextTest, PrintFretsListsThePositionsOnly) {

@@ -57,6 +57,18 @@ TEST_F(ListboxTest, HeadingsAndPercentageWidths) {
     EXPECT_EQ(view->verticalHeader()->defaultSectionSize(), 22);
 }
 
+TEST_F(ListboxTest, OnlyTheDirectionThatLeavesTheRowsInTheirOrderIsTaken) {
+    list->setColumnSortDirection(1, 0);
+    EXPECT_EQ(list->ColumnSortDirection(1), 0);
+    for (Integer direction : {Integer{1}, Integer{-1}}) {
+        EXPECT_THROW(list->setColumnSortDirection(0, direction), UnsupportedFormatException)
+            << direction;
+        EXPECT_EQ(list->ColumnSortDirection(0), 0) << direction;
+    }
+    EXPECT_THROW(list->setColumnSortDirection(2, 0), OutOfBoundsException);
+    EXPECT_THROW(list->ColumnSortDirection(-1), OutOfBoundsException);
+}
+
 TEST_F(ListboxTest, EveryPaintedCellIsOfferedItsOwnSurfaceBeforeItsText) {
     list->AddRow({"a", "b"});
     list->AddRow({"c", "d"});
