@@ -75,7 +75,9 @@ void addMenuItem(QWidget& menu, const std::shared_ptr<MenuItem>& item, Window& w
         menu.addAction(submenu->menuAction());
         return;
     }
-    auto* action = new QAction(QString::fromStdString(item->Text()), &menu);
+    // A separator shows its line only: styles draw a separator's text beside it.
+    auto* action =
+        new QAction(item->IsSeparator() ? QString() : QString::fromStdString(item->Text()), &menu);
     action->setObjectName(QString::fromStdString(item->Name()));
     action->setSeparator(item->IsSeparator());
     action->setVisible(item->Visible());

@@ -116,5 +116,14 @@ TEST_F(MenuBar1Test, TheWindowShowsTheMenusWithThePlatformsShortcuts) {
     EXPECT_EQ(shortcut("FileQuit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
     EXPECT_EQ(shortcut("EditSelectAll"), QKeySequence(Qt::CTRL | Qt::Key_A));
     EXPECT_TRUE(shortcut("EditClear").isEmpty());
-    EXPECT_TRUE(window->Handle()->findChild<QAction*>("UntitledMenu0")->isSeparator());
+}
+
+TEST_F(MenuBar1Test, TheSeparatorsAreBareLines) {
+    auto window = Window1();
+    for (const char* name : {"UntitledSeparator", "UntitledMenu1", "UntitledMenu0"}) {
+        auto* action = window->Handle()->findChild<QAction*>(name);
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_TRUE(action->isSeparator()) << name;
+        EXPECT_EQ(action->text(), "") << name;
+    }
 }
