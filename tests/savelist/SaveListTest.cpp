@@ -104,6 +104,23 @@ TEST_F(SaveListTest, WritesTheWholeTableAsOneLineOfHtml) {
     EXPECT_TRUE(ScriptedDialogs::TakeMessages().empty());
 }
 
+TEST_F(SaveListTest, ADulcimersHalfFretIsARowOfItsOwnAfterItsFret) {
+    enter("27", "7");
+    window->CheckBox7()->setValue(true);  // Six+ is on by design
+    ScriptedDialogs::AnswerNextSaveDialog(path("dulcimer.html").toStdString());
+    EXPECT_TRUE(window->_mnuSaveHTML_Action());
+
+    const std::string page = contentsOf(path("dulcimer.html"));
+    const std::string cell = "<TD ALIGN=CENTER>";
+    const std::string halfFret = "<TR>" + cell + "6+" + cell + "12.697" + cell + ".850" + cell +
+                                 "12 45/64" + cell + "54/64" + cell + "322.510" + cell + "21.602";
+    const std::size_t at = page.find(halfFret);
+    ASSERT_NE(at, std::string::npos) << page;
+    EXPECT_NE(page.rfind("<TR>" + cell + "6" + cell + "11.847", at), std::string::npos) << page;
+    EXPECT_EQ(page.find("<TR>" + cell + "7" + cell + "13.500"), at + halfFret.size()) << page;
+    EXPECT_EQ(page.find("+"), at + 4 + cell.size() + 1) << "one half fret only";
+}
+
 TEST_F(SaveListTest, TypedTextIsWrittenAsTypedButCannotBecomeMarkup) {
     window->TextField1()->setText(" <b>& ");
     window->TextField2()->setText("2 frets");
