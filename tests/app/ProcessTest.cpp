@@ -1,16 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 
-// The real program on a virtual X display, driven by synthetic keystrokes.
-TEST(ProcessTest, TypingIntoTheWindowAndPressingCtrlQEndsWithStatusZero) {
+// The real program on a virtual X display, driven by synthetic keystrokes:
+// what is typed fills the table, which Ctrl+S saves through the real dialog.
+TEST(ProcessTest, TypingFillsTheTableThatCtrlSSavesAndCtrlQEndsWithStatusZero) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString saved = QDir(folder.path()).filePath("frets.html");
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("QT_QPA_PLATFORM");  // the X display, not offscreen
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start("xvfb-run", {"-a", VELMORA_DRIVER_SCRIPT, VELMORA_EXECUTABLE});
+    process.start("xvfb-run", {"-a", VELMORA_DRIVER_SCRIPT, VELMORA_EXECUTABLE, saved});
     ASSERT_TRUE(process.waitForStarted(10000)) << "xvfb-run is missing";
     const bool finished = process.waitForFinished(90000);
     if (!finished) process.kill();
@@ -18,4 +25,18 @@ TEST(ProcessTest, TypingIntoTheWindowAndPressingCtrlQEndsWithStatusZero) {
     ASSERT_TRUE(finished) << output;
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << output;
     EXPECT_EQ(process.exitCode(), 0) << output;
+
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << output;
+    const std::string page = file.readAll().toStdString();
+    const std::string cell = "<TD ALIGN=CENTER>";
+    EXPECT_NE(page.find("Scale Length: 25.5</P>Number of Frets: 24</P>"), std::string::npos)
+        << page;
+    // The 25.5-inch scale's first and last frets, then the bridge.
+    EXPECT_NE(page.find("<TR>" + cell + "1" + cell + "1.431" + cell + "--"), std::string::npos)
+        << page;
+    EXPECT_NE(page.find("<TR>" + cell + "24" + cell + "19.125" + cell + ".379"), std::string::npos)
+        << page;
+    EXPECT_NE(page.find(cell + "Last Fret to Bridge" + cell + "6.375\""), std::string::npos)
+        << page;
 }

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Run on a virtual X display (xvfb-run): starts velmora, types a scale length
-# and a number of frets into its window as a person would, presses Ctrl+Q and
+# and a number of frets into its window as a person would, saves the list with
+# Ctrl+S through the real save dialog into the file given, presses Ctrl+Q and
 # exits with velmora's own exit status. Every wait is bounded.
 set -u
 velmora=$1
+saved=$2
 
 "$velmora" &
 pid=$!
@@ -21,6 +23,30 @@ sleep 0.5
 xdotool type --delay 60 "25.5"
 xdotool key --delay 60 Tab
 xdotool type --delay 60 "24"
+sleep 0.3
+
+xdotool key ctrl+s
+dialog=$(timeout 30 xdotool search --sync --onlyvisible --name '^Save As$' | head -n 1)
+if [ -z "$dialog" ]; then
+    echo "the save dialog did not appear" >&2
+    exit 92
+fi
+xdotool windowfocus --sync "$dialog"
+sleep 0.5
+# The file name field has the focus, holding the proposed name.
+xdotool key --delay 60 ctrl+a
+xdotool type --delay 30 "$saved"
+xdotool key --delay 60 Return
+for _ in $(seq 100); do
+    [ -s "$saved" ] && break
+    sleep 0.1
+done
+if [ ! -s "$saved" ]; then
+    echo "the list was not saved to $saved" >&2
+    exit 93
+fi
+
+xdotool windowfocus --sync "$window"
 sleep 0.3
 xdotool key ctrl+q
 
