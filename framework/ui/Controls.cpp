@@ -26,7 +26,20 @@ void setPaletteColor(QWidget& widget, QPalette::ColorRole role, const QColor& co
     widget.setPalette(palette);
 }
 
-// 0 is the platform's default, which is left here; then left, centre, right.
+// A label's text: 0 left, 1 centred, 2 right.
+Qt::Alignment labelAlignment(Integer value) {
+    switch (value) {
+        case 1:
+            return Qt::AlignHCenter;
+        case 2:
+            return Qt::AlignRight;
+        default:
+            return Qt::AlignLeft;
+    }
+}
+
+// A field's text: 0 is the platform's default, which is left here; then
+// left, centre, right.
 Qt::Alignment horizontalAlignment(Integer value) {
     switch (value) {
         case 2:
@@ -59,8 +72,7 @@ void Label::_SetProperty(const LayoutProperty& property) {
     if (name == "Text") {
         label_->setText(qText(property));
     } else if (name == "TextAlign") {
-        label_->setAlignment(horizontalAlignment(PropertyValue<Integer>(property)) |
-                             Qt::AlignVCenter);
+        label_->setAlignment(labelAlignment(PropertyValue<Integer>(property)) | Qt::AlignVCenter);
     } else if (name == "TextColor") {
         setPaletteColor(*label_, QPalette::WindowText, qColor(property));
     } else if (name == "Multiline") {
@@ -215,6 +227,14 @@ PushButton::PushButton()
     });
 }
 
+Boolean PushButton::Default() const { return button_->isDefault(); }
+
+Boolean PushButton::_Press() {
+    if (!button_->isEnabled() || !button_->isVisible()) return false;
+    button_->click();
+    return true;
+}
+
 void PushButton::_SetProperty(const LayoutProperty& property) {
     const std::string& name = property.name;
     if (name == "Caption") {
@@ -222,7 +242,7 @@ void PushButton::_SetProperty(const LayoutProperty& property) {
     } else if (name == "Default") {
         button_->setDefault(PropertyValue<Boolean>(property));
     } else if (name == "Cancel") {
-        if (PropertyValue<Boolean>(property)) button_->setShortcut(QKeySequence(Qt::Key_Escape));
+        cancel_ = PropertyValue<Boolean>(property);
     } else if (name == "ButtonStyle") {
         PropertyValue<Integer>(property);  // the platform's push button
     } else {

@@ -13,7 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// A line of text the user cannot edit.
+// Text the user cannot edit; a multiline label wraps it at word breaks.
 class Label : public RectControl {
   public:
     Label();
@@ -77,15 +77,23 @@ class PopupMenu : public RectControl {
     std::optional<Integer> pendingListIndex_;
 };
 
+// Return presses the window's default button and Escape its cancel button,
+// wherever the focus is.
 class PushButton : public RectControl {
   public:
     PushButton();
+    Boolean Default() const;
+    Boolean Cancel() const { return cancel_; }
     void _SetProperty(const LayoutProperty& property) override;
+
+    // Clicks the button, raising Action; False when it is disabled or hidden.
+    Boolean _Press();
 
     std::function<void(PushButton&)> Action;
 
   private:
     QPushButton* button_;
+    Boolean cancel_ = false;
 };
 
 // A frame holding the controls whose InitialParent names it; disabling it

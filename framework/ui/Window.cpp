@@ -5,12 +5,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
+#include "framework/ui/Controls.h"
 #include "framework/ui/EventDispatch.h"
 #include "framework/ui/MenuItem.h"
 #include "framework/ui/QtColor.h"
@@ -51,6 +55,16 @@ class WindowWidget : public QWidget {
     void closeEvent(QCloseEvent* event) override {
         event->accept();
         owner_._Closed();
+    }
+    // Return and Escape that no control took press the default and the
+    // cancel button.
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (plain && owner_._PressButtonForKey(event->key())) {
+            event->accept();
+            return;
+        }
+        QWidget::keyPressEvent(event);
     }
 
   private:
@@ -162,6 +176,8 @@ void Window::setMenuBar(std::shared_ptr<class MenuBar> menuBar) {
 
 void Window::Show() {
     visible_ = true;
+    if (placement_ == kPlacementOverParent && !placed_) placeOverParent();
+    placed_ = true;
     widget_->show();
     widget_->activateWindow();
 }
@@ -207,6 +223,43 @@ std::shared_ptr<RectControl> Window::_ControlByName(const std::string& name) con
         if (controlName == name) return control;
     }
     throw NilObjectException("no control named " + name);
+}
+
+Boolean Window::_PressButtonForKey(int key) {
+    const bool confirm = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!confirm && key != Qt::Key_Escape) return false;
+    for (const auto& [name, control] : controls_) {
+        auto* button = dynamic_cast<PushButton*>(control.get());
+        if (button && (confirm ? button->Default() : button->Cancel()) && button->_Press()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Centred over the window in front, kept on its screen and above it.
+void Window::placeOverParent() {
+    QWidget* parent = QApplication::activeWindow();
+    if (parent == widget_.get()) parent = nullptr;
+    if (!parent) {
+        for (const auto& window : openWindows()) {
+            if (window.get() != this && window->widget_->isVisible()) parent = window->Handle();
+        }
+    }
+    if (!parent) return;
+    QRect area(QPoint(), widget_->size());
+    area.moveCenter(parent->geometry().center());
+    if (const QScreen* screen = parent->screen()) {
+        const QRect available = screen->availableGeometry();
+        area.moveRight(std::min(area.right(), available.right()));
+        area.moveBottom(std::min(area.bottom(), available.bottom()));
+        area.moveLeft(std::max(area.left(), available.left()));
+        area.moveTop(std::max(area.top(), available.top()));
+    }
+    widget_->setGeometry(area);
+    widget_->winId();  // the toolkit window, to stay above its parent
+    if (QWindow* handle = widget_->windowHandle())
+        handle->setTransientParent(parent->windowHandle());
 }
 
 std::shared_ptr<MenuItem> Window::_LookupMenuItem(const std::string& name) const {
@@ -323,8 +376,10 @@ void Window::_SetProperty(const LayoutProperty& property) {
     } else if (name == "HasBackColor") {
         hasBackColor_ = boolean();
         applyBackColor();
-    } else if (name == "Frame" || name == "MacProcID" || name == "Placement") {
-        integer();  // every frame is a titled top-level window placed by the window manager
+    } else if (name == "Placement") {
+        placement_ = integer();  // any other than over the parent: the window manager's
+    } else if (name == "Frame" || name == "MacProcID") {
+        integer();  // every frame is a titled top-level window
     } else if (name == "BackColor") {
         backColor_ = PropertyValue<Color>(property);
         applyBackColor();

@@ -99,6 +99,9 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     void _ContentResized();
     void _MenuItemChosen(const MenuItem& item);
     void _Closed();
+    // Return or Enter presses the default button, Escape the cancel button;
+    // True when one was pressed.
+    Boolean _PressButtonForKey(int key);
 
   protected:
     // Window events, raised by the framework.
@@ -117,6 +120,9 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     void applySizeLimits();
     void orderFocusChain();
     void applyBackColor();
+    void placeOverParent();
+
+    static constexpr Integer kPlacementOverParent = 1;
 
     std::unique_ptr<WindowWidget> widget_;
     std::string registeredName_;
@@ -128,6 +134,8 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     Boolean hasBackColor_ = false;
     Color backColor_;
     Boolean open_ = false, constructed_ = false;
+    Integer placement_ = 0;
+    Boolean placed_ = false;
 };
 
 template <typename W>

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
+
 #include "framework/ui/Controls.h"
 #include "framework/ui/LayoutRecord.h"
 #include "framework/ui/Properties.h"
@@ -85,4 +87,16 @@ TEST(SetPropertiesTest, APopUpIndexMayComeBeforeItsItemsButMustExist) {
         _SetProperties(tooFew, EncodeLayoutRecord({{"ListIndex", Integer{3}},
                                                    {"InitialValue", std::string("1\r2")}})),
         OutOfBoundsException);
+}
+
+TEST(SetPropertiesTest, ALabelAlignsItsTextLeftCentredOrRight) {
+    const std::pair<Integer, Qt::Alignment> cases[] = {
+        {0, Qt::AlignLeft}, {1, Qt::AlignHCenter}, {2, Qt::AlignRight}};
+    for (const auto& [textAlign, alignment] : cases) {
+        Label label;
+        _SetProperties(label, EncodeLayoutRecord({{"TextAlign", textAlign}}));
+        EXPECT_EQ(static_cast<QLabel*>(label.Handle())->alignment() & Qt::AlignHorizontal_Mask,
+                  alignment)
+            << textAlign;
+    }
 }
