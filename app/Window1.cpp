@@ -7,6 +7,7 @@
 #include "framework/runtime/Math.h"
 #include "framework/runtime/Text.h"
 #include "framework/ui/LayoutRecord.h"
+#include "gauge/frmCalcStringSize.h"
 
 namespace {
 const Color kBlack = RGB(0, 0, 0);
@@ -405,9 +406,23 @@ void Window1::AddMenuHandlers(const std::shared_ptr<Window>& window) {
         if (!window) throw NilObjectException("the main window is gone");
         return window->_mnuSaveHTML_Action();
     });
+    _AddMenuHandler("mnuCalcStringSize", [self] {
+        const auto window = self.lock();
+        if (!window) throw NilObjectException("the main window is gone");
+        return window->_mnuCalcStringSize_Action();
+    });
 }
 
 void Window1::Event_Open() { PopupMenu1()->setListIndex(2); }
+
+// The length goes over as typed, so the gauge window judges it itself.
+Boolean Window1::_mnuCalcStringSize_Action() {
+    if (Val(TextField1()->Text()) > 0) {
+        ::frmCalcStringSize()->TextField1()->setText(TextField1()->Text());
+    }
+    ::frmCalcStringSize()->ShowModal();
+    return true;
+}
 
 void Window1::RedrawList() {
     Listbox1()->DeleteAllRows();

@@ -77,6 +77,9 @@ class Window1 : public Window {
 
     // Saves the fret table as an HTML page in a file the user chooses.
     Boolean _mnuSaveHTML_Action();
+    // Opens the string gauge window with this window's scale length, when
+    // there is one above 0.
+    Boolean _mnuCalcStringSize_Action();
 
     // Rebuilds the fret table from the inputs through a new engine object.
     void RedrawList();
