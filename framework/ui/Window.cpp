@@ -329,6 +329,12 @@ void Window::orderFocusChain() {
     for (std::size_t i = 1; i < chain.size(); ++i) {
         QWidget::setTabOrder(chain[i - 1]->Handle(), chain[i]->Handle());
     }
+    // Typing goes to the first text field, also where a button comes before
+    // it: buttons and pop-ups take the focus when tabbed to.
+    const auto field = std::find_if(chain.begin(), chain.end(), [](RectControl* control) {
+        return dynamic_cast<TextField*>(control) != nullptr;
+    });
+    if (field != chain.end()) (*field)->Handle()->setFocus(Qt::OtherFocusReason);
 }
 
 void Window::_SetProperty(const LayoutProperty& property) {

@@ -123,6 +123,8 @@ TEST_F(frmCalcStringSizeTest, TheNoteListDescendsBySemitoneFromC8ToA0) {
 }
 
 TEST_F(frmCalcStringSizeTest, OpeningSelectsD4AndShowsItsGauge) {
+    EXPECT_EQ(window->Handle()->focusWidget(), window->TextField1()->Handle())
+        << "typing goes to the length, though the button comes first in tab order";
     EXPECT_EQ(window->PopupMenu1()->ListIndex(), kD4);
     EXPECT_EQ(static_cast<QComboBox*>(window->PopupMenu1()->Handle())->currentText(), "D4");
     EXPECT_EQ(window->TextField1()->Text(), "25");
