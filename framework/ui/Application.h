@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "framework/runtime/Types.h"
 
@@ -17,6 +18,10 @@ class Application {
     // True: the application quits when its last window closes.
     Boolean AutoQuit() const;
     void setAutoQuit(Boolean value);
+
+    // The version the application was built as, "1.0.0"; Qt's application
+    // version, which the framework sets from the build as Qt starts.
+    std::string ShortVersion() const;
 
     // Raised once the event loop runs.
     virtual void Event_Open() {}

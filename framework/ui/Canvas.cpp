@@ -5,6 +5,7 @@
 
 #include "framework/ui/EventDispatch.h"
 #include "framework/ui/Graphics.h"
+#include "framework/ui/Picture.h"
 
 namespace {
 class CanvasWidget : public QWidget {
@@ -14,6 +15,9 @@ class CanvasWidget : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
+        if (const auto backdrop = canvas_.Backdrop()) {
+            painter.drawImage(0, 0, backdrop->_ImageToDraw());
+        }
         Graphics g(painter, width(), height());
         canvas_._RaisePaint(g);
     }
@@ -25,6 +29,11 @@ class CanvasWidget : public QWidget {
 
 Canvas::Canvas() : RectControl(new CanvasWidget(*this), "Canvas") {}
 
+void Canvas::setBackdrop(std::shared_ptr<Picture> picture) {
+    backdrop_ = std::move(picture);
+    Handle()->update();
+}
+
 void Canvas::_RaisePaint(Graphics& g) {
     if (Paint) _RaisePaintEvent([&] { Paint(*this, g); });
 }
@@ -35,6 +44,8 @@ void Canvas::_SetProperty(const LayoutProperty& property) {
         Handle()->setFocusPolicy(PropertyValue<Boolean>(property) ? Qt::StrongFocus : Qt::NoFocus);
     } else if (name == "DoubleBuffer" || name == "EraseBackground") {
         PropertyValue<Boolean>(property);  // Qt always paints through a back buffer
+    } else if (name == "AcceptTabs") {
+        PropertyValue<Boolean>(property);  // a canvas takes no typing
     } else {
         RectControl::_SetProperty(property);
     }

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include "framework/runtime/Exceptions.h"
@@ -51,6 +52,41 @@ Qt::Alignment horizontalAlignment(Integer value) {
     }
 }
 
+// Raises the label's mouse events.
+class LabelWidget : public QLabel {
+  public:
+    explicit LabelWidget(Label& label) : label_(label) {}
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        pressed_ = false;
+        if (event->button() == Qt::LeftButton && label_.MouseDown) {
+            const QPoint at = event->position().toPoint();
+            _RaiseEvent([&] { pressed_ = label_.MouseDown(label_, at.x(), at.y()); });
+        }
+        // Accepting the press is what brings its release here, even outside.
+        if (pressed_) {
+            event->accept();
+        } else {
+            QLabel::mousePressEvent(event);
+        }
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (!pressed_ || event->button() != Qt::LeftButton) {
+            QLabel::mouseReleaseEvent(event);
+            return;
+        }
+        pressed_ = false;
+        event->accept();
+        const QPoint at = event->position().toPoint();
+        if (label_.MouseUp) _RaiseEvent([&] { label_.MouseUp(label_, at.x(), at.y()); });
+    }
+
+  private:
+    Label& label_;
+    bool pressed_ = false;
+};
+
 // Formatting masks of the original platform have no toolkit equivalent.
 void requireEmpty(const LayoutProperty& property, std::string_view className) {
     if (!PropertyValue<std::string>(property).empty()) {
@@ -60,8 +96,13 @@ void requireEmpty(const LayoutProperty& property, std::string_view className) {
 }
 }  // namespace
 
-Label::Label() : RectControl(new QLabel, "Label"), label_(static_cast<QLabel*>(Handle())) {
+Label::Label()
+    : RectControl(new LabelWidget(*this), "Label"), label_(static_cast<QLabel*>(Handle())) {
     label_->setTextFormat(Qt::PlainText);
+}
+
+void Label::_RaiseOpen() {
+    if (Open) _RaiseEvent([this] { Open(*this); });
 }
 
 std::string Label::Text() const { return label_->text().toStdString(); }

@@ -14,12 +14,21 @@ class QLineEdit;
 class QPushButton;
 
 // Text the user cannot edit; a multiline label wraps it at word breaks.
+//
+// A press of the left button raises MouseDown; when that returns True the
+// label also gets the press's MouseUp, wherever the button is released.
+// X and Y are the pointer's position in the label.
 class Label : public RectControl {
   public:
     Label();
     std::string Text() const;
     void setText(const std::string& value);
     void _SetProperty(const LayoutProperty& property) override;
+    void _RaiseOpen() override;
+
+    std::function<Boolean(Label&, Integer x, Integer y)> MouseDown;
+    std::function<void(Label&, Integer x, Integer y)> MouseUp;
+    std::function<void(Label&)> Open;
 
   private:
     QLabel* label_;

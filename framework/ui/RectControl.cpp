@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QWidget>
 
+#include "framework/ui/System.h"
 #include "framework/ui/Window.h"
 
 RectControl::RectControl(QWidget* widget, std::string className)
@@ -20,6 +21,15 @@ QWidget* RectControl::Handle() const { return widget_; }
 void RectControl::setVisible(Boolean value) {
     visible_ = value;
     if (window_) widget_->setVisible(value);
+}
+
+void RectControl::setMouseCursor(std::shared_ptr<class MouseCursor> cursor) {
+    mouseCursor_ = std::move(cursor);
+    if (mouseCursor_) {
+        widget_->setCursor(mouseCursor_->_Shape());
+    } else {
+        widget_->unsetCursor();
+    }
 }
 
 QRect RectControl::_WindowRect() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include <QPointer>
@@ -8,6 +9,7 @@
 #include "framework/runtime/Types.h"
 #include "framework/ui/Properties.h"
 
+class MouseCursor;
 class QWidget;
 class Window;
 
@@ -30,6 +32,9 @@ class RectControl : public PropertyTarget {
     void setEnabled(Boolean value);
     Boolean Visible() const { return visible_; }
     void setVisible(Boolean value);
+    // The pointer's shape over the control; nullptr: the arrow.
+    std::shared_ptr<class MouseCursor> MouseCursor() const { return mouseCursor_; }
+    void setMouseCursor(std::shared_ptr<class MouseCursor> cursor);
 
     // The toolkit widget, for the framework's own use and for tests.
     QWidget* Handle() const;
@@ -60,6 +65,7 @@ class RectControl : public PropertyTarget {
     Boolean lockLeft_ = false, lockTop_ = false, lockRight_ = false, lockBottom_ = false;
     Boolean visible_ = true;
     Integer tabIndex_ = 0;
+    std::shared_ptr<class MouseCursor> mouseCursor_;
     std::string textFont_ = "System";
     float textSize_ = 0;
     Boolean bold_ = false, italic_ = false, underline_ = false;
