@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/MenuBar1.h"
+#include "app/frmAbout.h"
 #include "framework/runtime/Math.h"
 #include "framework/runtime/Text.h"
 #include "framework/ui/LayoutRecord.h"
@@ -401,6 +402,11 @@ void Window1::AddMenuHandlers(const std::shared_ptr<Window>& window) {
     const auto main = std::dynamic_pointer_cast<class Window1>(window);
     if (!main) throw IllegalCastException("AddMenuHandlers was given another window");
     std::weak_ptr<class Window1> self = main;
+    _AddMenuHandler("mnuAbout", [self] {
+        const auto window = self.lock();
+        if (!window) throw NilObjectException("the main window is gone");
+        return window->_mnuAbout_Action();
+    });
     _AddMenuHandler("mnuSaveHTML", [self] {
         const auto window = self.lock();
         if (!window) throw NilObjectException("the main window is gone");
@@ -414,6 +420,11 @@ void Window1::AddMenuHandlers(const std::shared_ptr<Window>& window) {
 }
 
 void Window1::Event_Open() { PopupMenu1()->setListIndex(2); }
+
+Boolean Window1::_mnuAbout_Action() {
+    ::frmAbout()->ShowModal();
+    return true;
+}
 
 // The length goes over as typed, so the gauge window judges it itself.
 Boolean Window1::_mnuCalcStringSize_Action() {

@@ -75,6 +75,8 @@ class Window1 : public Window {
     std::shared_ptr<MenuItem> mnuPrint() const;
     std::shared_ptr<MenuItem> mnuSaveHTML() const;
 
+    // Shows the About window until the user closes it.
+    Boolean _mnuAbout_Action();
     // Saves the fret table as an HTML page in a file the user chooses.
     Boolean _mnuSaveHTML_Action();
     // Opens the string gauge window with this window's scale length, when
