@@ -22,6 +22,7 @@ class RuntimeException : public std::runtime_error {
 VELMORA_DECLARE_EXCEPTION(NilObjectException, RuntimeException)
 VELMORA_DECLARE_EXCEPTION(OutOfBoundsException, RuntimeException)
 VELMORA_DECLARE_EXCEPTION(IOException, RuntimeException)
+VELMORA_DECLARE_EXCEPTION(OutOfMemoryException, RuntimeException)
 VELMORA_DECLARE_EXCEPTION(IllegalCastException, RuntimeException)
 VELMORA_DECLARE_EXCEPTION(TypeMismatchException, RuntimeException)
 VELMORA_DECLARE_EXCEPTION(UnsupportedFormatException, RuntimeException)

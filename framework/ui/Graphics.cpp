@@ -1,24 +1,142 @@
 #include "framework/ui/Graphics.h"
 
+#include <cmath>
+
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLineF>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QRectF>
+#include <QTextLayout>
 
 #include "framework/ui/QtColor.h"
 
+namespace {
+// The pixel that contains a coordinate.
+int pixel(Double coordinate) { return static_cast<int>(std::floor(coordinate)); }
+
+// Half a point: thin enough to mark a fret slot, still printed by every printer.
+constexpr Double kLineWidthOnPaper = 0.5;
+}  // namespace
+
 Graphics::Graphics(QPainter& painter, Integer width, Integer height)
-    : painter_(painter), width_(width), height_(height) {
-    painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setClipRect(0, 0, static_cast<int>(width), static_cast<int>(height),
-                         Qt::IntersectClip);
-    setForeColor(foreColor_);
+    : painter_(painter), units_(Units::Pixels), width_(width), height_(height) {
+    setUp(static_cast<Double>(width), static_cast<Double>(height));
+}
+
+Graphics::Graphics(std::shared_ptr<void> device, std::unique_ptr<QPainter> painter, Double width,
+                   Double height, Units units)
+    : device_(std::move(device)),
+      ownedPainter_(std::move(painter)),
+      painter_(*ownedPainter_),
+      units_(units),
+      width_(static_cast<Integer>(std::floor(width))),
+      height_(static_cast<Integer>(std::floor(height))) {
+    setUp(width, height);
+}
+
+Graphics::~Graphics() = default;
+
+void Graphics::setUp(Double width, Double height) {
+    // Text may be smooth; lines and frames on pixels must not be.
+    painter_.setRenderHint(QPainter::Antialiasing, units_ == Units::Points);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    painter_.setClipRect(QRectF(0, 0, width, height), Qt::IntersectClip);
+    applyFont();
+    applyPen();
+}
+
+void Graphics::applyPen() {
+    QPen pen(ToQColor(foreColor_));
+    if (units_ == Units::Points) {
+        pen.setWidthF(kLineWidthOnPaper);
+        pen.setCapStyle(Qt::FlatCap);  // a fret line ends at the board's edges
+        pen.setJoinStyle(Qt::MiterJoin);
+    } else {
+        pen.setWidth(0);  // one device pixel
+    }
+    painter_.setPen(pen);
 }
 
 void Graphics::setForeColor(Color color) {
     foreColor_ = color;
-    painter_.setPen(QPen(ToQColor(color), 0));  // width 0: one device pixel
+    applyPen();
+}
+
+void Graphics::setTextSize(Double size) {
+    textSize_ = size;
+    applyFont();
+}
+
+void Graphics::applyFont() {
+    QFont font = QGuiApplication::font();
+    Double size = textSize_;
+    // On paper the default size is the platform's, in points of paper.
+    if (size <= 0 && units_ == Units::Points) size = font.pointSizeF();
+    // A point size is converted with the device's resolution, and the
+    // painter's scale applies on top of that: `size` units come out as
+    // size * 72 / dpi points.
+    if (size > 0) font.setPointSizeF(size * 72.0 / painter_.device()->logicalDpiY());
+    painter_.setFont(font);
 }
 
 void Graphics::DrawLine(Double x1, Double y1, Double x2, Double y2) {
-    painter_.drawLine(QLineF(x1, y1, x2, y2));
+    if (units_ == Units::Points) {
+        painter_.drawLine(QLineF(x1, y1, x2, y2));
+    } else {
+        painter_.drawLine(QPoint(pixel(x1), pixel(y1)), QPoint(pixel(x2), pixel(y2)));
+    }
+}
+
+void Graphics::DrawRect(Double x, Double y, Double width, Double height) {
+    if (units_ == Units::Points) {
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawRect(QRectF(x, y, width, height));
+        return;
+    }
+    const int left = pixel(x), top = pixel(y);
+    const int right = pixel(x + width) - 1, bottom = pixel(y + height) - 1;
+    if (right < left || bottom < top) return;
+    painter_.setBrush(Qt::NoBrush);
+    // A one-pixel pen frames a rectangle one pixel larger than its size.
+    painter_.drawRect(QRect(left, top, right - left, bottom - top));
+}
+
+void Graphics::FillRect(Double x, Double y, Double width, Double height) {
+    const QColor color = ToQColor(foreColor_);
+    if (units_ == Units::Points) {
+        painter_.fillRect(QRectF(x, y, width, height), color);
+        return;
+    }
+    const int left = pixel(x), top = pixel(y);
+    const int right = pixel(x + width) - 1, bottom = pixel(y + height) - 1;
+    if (right < left || bottom < top) return;
+    painter_.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), color);
+}
+
+void Graphics::DrawString(const std::string& text, Double x, Double y, Double wrapWidth,
+                          Boolean condense) {
+    const QString string = QString::fromStdString(text);
+    if (wrapWidth <= 0) {
+        painter_.drawText(QPointF(x, y), string);
+        return;
+    }
+    const QFontMetricsF metrics(painter_.font(), painter_.device());
+    if (condense) {
+        painter_.drawText(QPointF(x, y), metrics.elidedText(string, Qt::ElideRight, wrapWidth));
+        return;
+    }
+    QTextLayout layout(string, painter_.font(), painter_.device());
+    layout.beginLayout();
+    Double lineTop = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(wrapWidth);
+        line.setPosition(QPointF(0, lineTop));
+        lineTop += line.height();
+    }
+    layout.endLayout();
+    // The first line's baseline lies at y.
+    if (layout.lineCount() > 0) layout.draw(&painter_, QPointF(x, y - layout.lineAt(0).ascent()));
 }

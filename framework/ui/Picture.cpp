@@ -1,12 +1,50 @@
 #include "framework/ui/Picture.h"
 
+#include <string>
+
+#include <QBuffer>
 #include <QImage>
 #include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/AppResources.h"
+#include "framework/ui/Graphics.h"
+#include "framework/ui/ReplacingFile.h"
 
-Picture::Picture(const QImage& image) : image_(std::make_unique<QImage>(image)) {}
+namespace {
+// 72 dots per inch, as a PNG's resolution field holds it.
+constexpr int kDotsPerMetre = 2835;
+
+class PictureGraphics : public Graphics {
+  public:
+    explicit PictureGraphics(const std::shared_ptr<QImage>& image)
+        : Graphics(image, std::make_unique<QPainter>(image.get()), image->width(), image->height(),
+                   Units::Pixels) {}
+};
+}  // namespace
+
+Picture::Picture(Integer width, Integer height, Integer depth) {
+    if (width < 1 || width > 32767 || height < 1 || height > 32767) {
+        throw OutOfBoundsException("Width/Height needs to be in the range 1-32767");
+    }
+    if (depth != 32) {
+        throw UnsupportedFormatException("a picture of depth " + std::to_string(depth));
+    }
+    image_ = std::make_shared<QImage>(static_cast<int>(width), static_cast<int>(height),
+                                      QImage::Format_RGB32);
+    if (image_->isNull()) {
+        throw OutOfMemoryException("no memory for a picture of " + std::to_string(width) + " x " +
+                                   std::to_string(height) + " pixels");
+    }
+    image_->fill(Qt::white);
+    image_->setDotsPerMeterX(kDotsPerMetre);
+    image_->setDotsPerMeterY(kDotsPerMetre);
+}
+
+Picture::Picture(const QImage& image) : image_(std::make_shared<QImage>(image)) {}
 
 Picture::~Picture() = default;
 
@@ -39,4 +77,41 @@ QImage Picture::_ImageToDraw() const {
         }
     }
     return image;
+}
+
+std::shared_ptr<Graphics> Picture::Graphics() {
+    if (!graphics_) {
+        // A painter cannot draw on indexed colours, as a picture file may hold.
+        if (image_->format() == QImage::Format_Indexed8 ||
+            image_->format() == QImage::Format_Mono || image_->format() == QImage::Format_MonoLSB) {
+            *image_ = image_->convertToFormat(QImage::Format_ARGB32);
+        }
+        graphics_ = std::make_shared<PictureGraphics>(image_);
+    }
+    return graphics_;
+}
+
+void Picture::Save(const std::shared_ptr<FolderItem>& file, SaveFormat format, Integer quality) {
+    if (!file) throw NilObjectException("Picture.Save was given no file");
+    if (format != SaveAsPNG) throw UnsupportedFormatException("a picture format");
+    const std::string path = file->NativePath();
+    auto fail = [&](const QString& reason) {
+        throw IOException("Could not save \"" + path + "\": " + reason.toStdString());
+    };
+
+    // Encoded in memory first, so that the file sees one write whose failure
+    // carries the file system's reason.
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    writer.setQuality(static_cast<int>(quality));
+    if (!writer.write(*image_)) fail(writer.errorString());
+
+    QString reason;
+    auto out = _OpenReplacingFile(QString::fromStdString(path), reason);
+    if (!out) fail(reason);
+    // Deleting an uncommitted file keeps the earlier one.
+    if (!_WriteAll(*out, encoded.constData(), encoded.size())) fail(out->errorString());
+    if (!out->commit()) fail(out->errorString());
 }

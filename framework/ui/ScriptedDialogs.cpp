@@ -11,6 +11,16 @@ bool recordingURLs = false;
 std::vector<std::string> urls;
 std::deque<SaveDialogAnswer> saveAnswers;
 std::vector<SaveDialogRequest> saveRequests;
+std::deque<PageSetupAnswer> pageSetupAnswers;
+std::deque<PrintDialogAnswer> printAnswers;
+
+template <typename Answer>
+std::optional<Answer> takeOldest(std::deque<Answer>& answers) {
+    if (answers.empty()) return std::nullopt;
+    Answer answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
 }  // namespace
 
 void CaptureMessages(bool capture) {
@@ -54,6 +64,27 @@ std::vector<SaveDialogRequest> TakeSaveDialogRequests() { return std::exchange(s
 void ClearSaveDialogs() {
     saveAnswers.clear();
     saveRequests.clear();
+}
+
+void AnswerNextPageSetupDialog(const PageSetupAnswer& page) {
+    PageSetupAnswer answer = page;
+    answer.cancelled = false;
+    pageSetupAnswers.push_back(answer);
+}
+
+void CancelNextPageSetupDialog() { pageSetupAnswers.push_back({.cancelled = true}); }
+
+void AnswerNextPrintDialog(const std::string& pdfPath) { printAnswers.push_back({false, pdfPath}); }
+
+void CancelNextPrintDialog() { printAnswers.push_back({true, {}}); }
+
+std::optional<PageSetupAnswer> TakePageSetupDialogAnswer() { return takeOldest(pageSetupAnswers); }
+
+std::optional<PrintDialogAnswer> TakePrintDialogAnswer() { return takeOldest(printAnswers); }
+
+void ClearPrintDialogs() {
+    pageSetupAnswers.clear();
+    printAnswers.clear();
 }
 
 }  // namespace ScriptedDialogs

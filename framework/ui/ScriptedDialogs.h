@@ -49,4 +49,30 @@ std::vector<SaveDialogRequest> TakeSaveDialogRequests();
 // Drops the answers no dialog has used and the recorded requests.
 void ClearSaveDialogs();
 
+// A page chosen in a page setup dialog, in points; landscape when the paper
+// is wider than high.
+struct PageSetupAnswer {
+    bool cancelled = false;
+    double paperWidth = 0, paperHeight = 0;
+    double marginLeft = 0, marginTop = 0, marginRight = 0, marginBottom = 0;
+};
+
+// What a print dialog is answered with: printing to a PDF file, or cancel.
+struct PrintDialogAnswer {
+    bool cancelled = false;
+    std::string pdfPath;
+};
+
+// Queue the answer to the next page setup dialog or print dialog; used
+// oldest first, and while one is queued that dialog is not shown.
+void AnswerNextPageSetupDialog(const PageSetupAnswer& page);
+void CancelNextPageSetupDialog();
+void AnswerNextPrintDialog(const std::string& pdfPath);
+void CancelNextPrintDialog();
+// The oldest queued answer, or nullopt: the real dialog is shown.
+std::optional<PageSetupAnswer> TakePageSetupDialogAnswer();
+std::optional<PrintDialogAnswer> TakePrintDialogAnswer();
+// Drops the answers no page setup or print dialog has used.
+void ClearPrintDialogs();
+
 }  // namespace ScriptedDialogs

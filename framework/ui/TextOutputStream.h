@@ -9,7 +9,8 @@ class QSaveFile;
 
 // Writes text to a file without ever leaving a half-written one: the text
 // goes to a temporary file beside the target, which replaces the target only
-// when the last reference to the stream goes and everything was written.
+// when the last reference to the stream goes and everything was written
+// (where the folder refuses temporary files, the file is written in place).
 //
 // Failures surface where they can be raised: Write raises IOException (and
 // discards what was written, so the earlier file of that name stays as it
@@ -19,7 +20,7 @@ class QSaveFile;
 class TextOutputStream {
   public:
     // The stream for `file`, or nullptr when the file cannot be created (its
-    // folder is missing or not writable, or a folder has that name).
+    // folder is missing, or refuses a new file, or a folder has that name).
     // NilObjectException when `file` is nil.
     static std::shared_ptr<TextOutputStream> Create(const std::shared_ptr<FolderItem>& file);
 

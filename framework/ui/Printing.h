@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+
+#include "framework/runtime/Types.h"
+
+class Graphics;
+class QPrinter;
+
+// The settings of one print: the paper, its orientation and margins, and
+// later the printer. A new one holds the platform's defaults.
+class PrinterSetup {
+  public:
+    PrinterSetup();
+    ~PrinterSetup();
+    PrinterSetup(const PrinterSetup&) = delete;
+    PrinterSetup& operator=(const PrinterSetup&) = delete;
+
+    // Shows the system's application-modal page setup dialog over the active
+    // window; False when the user cancels it, and the settings stay as they were.
+    Boolean PageSetupDialog();
+
+    // The width of the page's printable area in whole points, rounded down,
+    // so that pages stepped by it overlap by less than a point rather than
+    // lose a sliver.
+    Integer Width() const;
+
+    // The printer, for the framework's own use and for tests.
+    const std::shared_ptr<QPrinter>& _Printer() const { return printer_; }
+
+  private:
+    std::shared_ptr<QPrinter> printer_;
+};
+
+// Shows the system's application-modal print dialog for the setup (its
+// "Print to File (PDF)" always there) and starts the print job. Returns the
+// job's drawing surface, or nullptr when the user cancels: one unit is one
+// point of paper, the origin is the printable area's top-left, and what
+// falls outside the printable area is not printed. The job is ended and
+// handed to the printer when the last reference to the surface goes; a
+// failure then is shown to the user, since it cannot be raised.
+// NilObjectException when `setup` is nil; IOException naming the printer or
+// file when the job cannot be started.
+std::shared_ptr<Graphics> OpenPrinterDialog(const std::shared_ptr<PrinterSetup>& setup);
