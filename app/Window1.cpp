@@ -9,6 +9,7 @@
 #include "framework/runtime/Text.h"
 #include "framework/ui/LayoutRecord.h"
 #include "gauge/frmCalcStringSize.h"
+#include "outline/frmFretOutline.h"
 
 namespace {
 const Color kBlack = RGB(0, 0, 0);
@@ -412,6 +413,11 @@ void Window1::AddMenuHandlers(const std::shared_ptr<Window>& window) {
         if (!window) throw NilObjectException("the main window is gone");
         return window->_mnuSaveHTML_Action();
     });
+    _AddMenuHandler("mnuPrint", [self] {
+        const auto window = self.lock();
+        if (!window) throw NilObjectException("the main window is gone");
+        return window->_mnuPrint_Action();
+    });
     _AddMenuHandler("mnuCalcStringSize", [self] {
         const auto window = self.lock();
         if (!window) throw NilObjectException("the main window is gone");
@@ -423,6 +429,11 @@ void Window1::Event_Open() { PopupMenu1()->setListIndex(2); }
 
 Boolean Window1::_mnuAbout_Action() {
     ::frmAbout()->ShowModal();
+    return true;
+}
+
+Boolean Window1::_mnuPrint_Action() {
+    ::frmFretOutline()->ShowModal();
     return true;
 }
 

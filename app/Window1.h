@@ -79,6 +79,8 @@ class Window1 : public Window {
     Boolean _mnuAbout_Action();
     // Saves the fret table as an HTML page in a file the user chooses.
     Boolean _mnuSaveHTML_Action();
+    // Shows the fret outline window modally.
+    Boolean _mnuPrint_Action();
     // Opens the string gauge window with this window's scale length, when
     // there is one above 0.
     Boolean _mnuCalcStringSize_Action();

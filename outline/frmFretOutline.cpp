@@ -1,0 +1,307 @@
+#include "outline/frmFretOutline.h"
+
+#include <string>
+#include <vector>
+
+#include "app/FileTypes1.h"
+#include "app/Window1.h"
+#include "framework/runtime/Math.h"
+#include "framework/runtime/Text.h"
+#include "framework/ui/Graphics.h"
+#include "framework/ui/LayoutRecord.h"
+#include "framework/ui/Picture.h"
+#include "framework/ui/Printing.h"
+#include "framework/ui/SaveDialog.h"
+
+namespace {
+const Color kBlack = RGB(0, 0, 0);
+const Color kWhite = RGB(255, 255, 255);
+
+// Drawing units per inch: the picture's pixels, the paper's points.
+constexpr Double kUnitsPerInch = 72;
+constexpr Double kBoardHeight = 1.5 * kUnitsPerInch;
+constexpr Integer kBoardPitch = 144;
+
+// Where a control lies and what it shares with the window's other controls.
+struct Design {
+    Integer left, top, width, height, tabIndex;
+    std::string initialParent = {};
+    float textSize = 12;
+    Boolean dataBound = false;
+};
+
+std::string controlRecord(const std::string& name, const Design& design,
+                          const std::vector<LayoutProperty>& own) {
+    std::vector<LayoutProperty> record = {{"InitialParent", design.initialParent}};
+    if (design.dataBound) {
+        record.push_back({"DataField", std::string()});
+        record.push_back({"DataSource", std::string()});
+    }
+    const std::vector<LayoutProperty> common = {
+        {"AutoDeactivate", true},
+        {"Bold", false},
+        {"Enabled", true},
+        {"Height", design.height},
+        {"HelpTag", std::string()},
+        {"Italic", false},
+        {"Left", design.left},
+        {"LockBottom", false},
+        {"LockLeft", true},
+        {"LockRight", false},
+        {"LockTop", true},
+        {"TabIndex", design.tabIndex},
+        {"TabPanelIndex", Integer{0}},
+        {"TabStop", true},
+        {"TextFont", std::string("System")},
+        {"TextSize", design.textSize},
+        {"TextUnit", TextUnit{0}},
+        {"Top", design.top},
+        {"Underline", false},
+        {"Visible", true},
+        {"Width", design.width},
+    };
+    record.insert(record.end(), common.begin(), common.end());
+    record.insert(record.end(), own.begin(), own.end());
+    record.push_back({"Index", Integer{-2147483648}});
+    record.push_back({"Name", name});
+    return EncodeLayoutRecord(record);
+}
+
+std::string buttonRecord(const std::string& name, const Design& design, const std::string& caption,
+                         Boolean isDefault, Boolean isCancel) {
+    return controlRecord(name, design,
+                         {{"ButtonStyle", Integer{0}},
+                          {"Cancel", isCancel},
+                          {"Caption", caption},
+                          {"Default", isDefault},
+                          {"Transparent", true}});
+}
+
+// The engine object of the main window's last recalculation.
+std::shared_ptr<cFretCalculator> fretData() {
+    auto data = ::Window1()->thisFretData;
+    if (!data) throw NilObjectException("the main window has no fret table");
+    return data;
+}
+
+struct FretRow {
+    Double position;  // inches from the nut
+    std::string label;
+};
+
+// The fret and half-fret rows of a fret offsets text, in text order: from
+// the line after the four header lines up to the separator ".", blank lines
+// skipped; the bridge row after the separator is no fret.
+std::vector<FretRow> fretRows(const std::string& offsets) {
+    const std::vector<std::string> lines = Split(offsets, EndOfLine());
+    std::vector<FretRow> rows;
+    for (std::size_t i = 4; i < lines.size(); ++i) {
+        const std::string trimmed = Trim(lines[i]);
+        if (trimmed.empty()) continue;
+        if (trimmed == ".") break;
+        const std::vector<std::string> fields = Split(lines[i], Chr(9));
+        if (fields.size() < 2)
+            throw OutOfBoundsException("fret row " + trimmed + " has no field 1");
+        rows.push_back({Val(fields[1]), fields[0]});
+    }
+    return rows;
+}
+}  // namespace
+
+std::shared_ptr<class frmFretOutline> frmFretOutline() {
+    return _ImplicitInstance<class frmFretOutline>(frmFretOutline::kRegisteredName);
+}
+
+void frmFretOutline::Layout() {
+    static const std::string record = EncodeLayoutRecord({
+        {"Width", Integer{351}},
+        {"Height", Integer{140}},
+        {"MinWidth", Integer{64}},
+        {"MinHeight", Integer{64}},
+        {"MaxWidth", Integer{32000}},
+        {"MaxHeight", Integer{32000}},
+        {"Frame", Integer{1}},
+        {"Title", std::string("Print Fret Outline")},
+        {"CloseButton", true},
+        {"Resizeable", false},
+        {"MaximizeButton", false},
+        {"MinimizeButton", false},
+        {"FullScreenButton", false},
+        {"Composite", false},
+        {"MacProcID", Integer{0}},
+        {"Placement", Integer{0}},
+        {"Visible", true},
+        {"LiveResize", false},
+        {"FullScreen", false},
+        {"HasBackColor", false},
+        {"BackColor", kWhite},
+        {"MenuBarVisible", true},
+    });
+    _SetProperties(*this, record);
+}
+
+void frmFretOutline::CreateControls() { _CreateControls0(); }
+
+// Each control gets its record before its handler exists, so design-time
+// values raise no event of the window.
+void frmFretOutline::_CreateControls0() {
+    static const std::string pushButton1 = buttonRecord(
+        "PushButton1",
+        {.left = 20, .top = 98, .width = 80, .height = 22, .tabIndex = 1, .textSize = 0}, "Cancel",
+        false, true);
+    _CreateControl<PushButton>("PushButton1", pushButton1)->Action = [this](PushButton& control) {
+        PushButton1_Action(control);
+    };
+
+    static const std::string pushButton2 = buttonRecord(
+        "PushButton2",
+        {.left = 251, .top = 98, .width = 80, .height = 22, .tabIndex = 2, .textSize = 0}, "Print",
+        true, false);
+    _CreateControl<PushButton>("PushButton2", pushButton2)->Action = [this](PushButton& control) {
+        PushButton2_Action(control);
+    };
+
+    static const std::string pushButton3 = buttonRecord(
+        "PushButton3",
+        {.left = 159, .top = 98, .width = 80, .height = 22, .tabIndex = 5, .textSize = 0}, "Save",
+        false, false);
+    _CreateControl<PushButton>("PushButton3", pushButton3)->Action = [this](PushButton& control) {
+        PushButton3_Action(control);
+    };
+
+    static const std::string groupBox1 = controlRecord(
+        "GroupBox1",
+        {.left = 20, .top = 20, .width = 311, .height = 59, .tabIndex = 6, .textSize = 0},
+        {{"Caption", std::string()}, {"Transparent", false}});
+    _CreateControl<GroupBox>("GroupBox1", groupBox1);
+
+    static const std::string popupMenu1 = [] {
+        std::string items = "1";
+        for (Integer count = 2; count <= 10; ++count) items += Chr(13) + Str(count);
+        return controlRecord(
+            "PopupMenu1",
+            {.left = 192,
+             .top = 40,
+             .width = 119,
+             .height = 20,
+             .tabIndex = 0,
+             .initialParent = "GroupBox1",
+             .dataBound = true},
+            {{"InitialValue", items}, {"ListIndex", Integer{0}}, {"Transparent", true}});
+    }();
+    _CreateControl<PopupMenu>("PopupMenu1", popupMenu1);
+
+    static const std::string label1 = controlRecord("Label1",
+                                                    {.left = 40,
+                                                     .top = 40,
+                                                     .width = 140,
+                                                     .height = 20,
+                                                     .tabIndex = 1,
+                                                     .initialParent = "GroupBox1",
+                                                     .dataBound = true},
+                                                    {{"Multiline", false},
+                                                     {"Selectable", false},
+                                                     {"Text", std::string("Number of Fretboards:")},
+                                                     {"TextAlign", Integer{0}},
+                                                     {"TextColor", kBlack},
+                                                     {"Transparent", false}});
+    _CreateControl<Label>("Label1", label1);
+}
+
+std::shared_ptr<PushButton> frmFretOutline::PushButton1() const {
+    return _Control<PushButton>("PushButton1");
+}
+std::shared_ptr<PushButton> frmFretOutline::PushButton2() const {
+    return _Control<PushButton>("PushButton2");
+}
+std::shared_ptr<PushButton> frmFretOutline::PushButton3() const {
+    return _Control<PushButton>("PushButton3");
+}
+std::shared_ptr<GroupBox> frmFretOutline::GroupBox1() const {
+    return _Control<GroupBox>("GroupBox1");
+}
+std::shared_ptr<PopupMenu> frmFretOutline::PopupMenu1() const {
+    return _Control<PopupMenu>("PopupMenu1");
+}
+std::shared_ptr<Label> frmFretOutline::Label1() const { return _Control<Label>("Label1"); }
+
+void frmFretOutline::PushButton1_Action(PushButton&) { Close(); }
+
+void frmFretOutline::PushButton2_Action(PushButton&) {
+    PrintHorz();
+    Close();
+}
+
+void frmFretOutline::PushButton3_Action(PushButton&) {
+    FileHorz();
+    Close();
+}
+
+void frmFretOutline::FileHorz() {
+    const Double boardLength = fretData()->scale_length * kUnitsPerInch;
+    // A board shorter than one pixel still makes a picture, one pixel wide.
+    const auto picture =
+        std::make_shared<Picture>(std::max<Integer>(ToInteger(boardLength), 1), 108, 32);
+    const auto g = picture->Graphics();
+    g->setForeColor(kWhite);
+    g->FillRect(0, 0, static_cast<Double>(g->Width()), static_cast<Double>(g->Height()));
+    g->setForeColor(kBlack);
+    g->DrawRect(0, 0, static_cast<Double>(g->Width()), static_cast<Double>(g->Height()));
+
+    const std::vector<FretRow> rows = fretRows(fretData()->FretAsOffsets());
+    g->setTextSize(9);
+    for (const FretRow& row : rows) {
+        const Double x = row.position * kUnitsPerInch;
+        g->DrawLine(x, 0, x, static_cast<Double>(g->Height()));
+        g->DrawString(row.label, x - 12, static_cast<Double>(g->Height() / 2), 0, false);
+    }
+    g->DrawString("Scale Length: " + Str(fretData()->scale_length), 5, 10, 0, false);
+    if (fretData()->isDulcimer) g->DrawString("Dulcimer", 5, 30, 0, false);
+
+    const auto png = FileTypes1::Png();
+    if (!png) throw NilObjectException("the PNG file type is not registered");
+    const auto file = GetSaveFolderItem(png->Operator_Convert(), "Fret Layout.png");
+    if (!file) return;
+    picture->Save(file, Picture::SaveAsPNG);
+}
+
+void frmFretOutline::PrintHorz() {
+    const auto setup = std::make_shared<PrinterSetup>();
+    if (!setup->PageSetupDialog()) return;
+    const auto g = OpenPrinterDialog(setup);
+    if (!g) return;
+
+    const Double boardLength = fretData()->scale_length * kUnitsPerInch;
+    g->setForeColor(kBlack);
+    const std::vector<FretRow> rows = fretRows(fretData()->FretAsOffsets());
+    g->setTextSize(8);
+
+    // Every page shows the next slice of every board, the boards shifted
+    // left by the page offset.
+    Integer pageOffset = 0;
+    while (static_cast<Double>(pageOffset) < boardLength) {
+        const Double left = -static_cast<Double>(pageOffset);
+        Integer boardTop = 0;
+        for (Integer board = 0; board <= PopupMenu1()->ListIndex(); ++board) {
+            const auto top = static_cast<Double>(boardTop);
+            g->DrawRect(left, top, boardLength, kBoardHeight);
+            for (const FretRow& row : rows) {
+                const Double x = row.position * kUnitsPerInch + left;
+                g->DrawLine(x, top, x, top + kBoardHeight);
+                g->DrawString(row.label, x - 12, top + kBoardHeight / 2, 0, false);
+            }
+            // Beyond the printable width on every page but the first.
+            const auto captionX = static_cast<Double>(pageOffset + 5);
+            g->DrawString("Scale Length: " + Str(fretData()->scale_length), captionX, top + 10, 0,
+                          false);
+            if (fretData()->isDulcimer) g->DrawString("Dulcimer", captionX, top + 30, 0, false);
+            boardTop += kBoardPitch;
+        }
+        const Integer step = setup->Width();
+        // A page with no printable width would never move on: its one slice is all.
+        if (step <= 0) break;
+        pageOffset += step;
+        if (static_cast<Double>(pageOffset) >= boardLength) break;
+        g->NextPage();
+    }
+}
