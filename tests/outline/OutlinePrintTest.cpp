@@ -4,20 +4,42 @@
 #include <cmath>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/FileTypes1.h"
 #include "app/Window1.h"
 #include "framework/ui/ScriptedDialogs.h"
 #include "outline/frmFretOutline.h"
-#include "tests/outline/PdfReader.h"
+#include "tests/support/ModalGuard.h"
+#include "tests/support/PdfReader.h"
 
 namespace {
+
+// Acts on the next modal dialog of that class once it is shown.
+template <typename Dialog>
+void whenShown(std::function<void(Dialog&)> act) {
+    auto* poll = new QTimer;
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        poll->stop();
+        poll->deleteLater();
+        act(*dialog);
+    });
+    poll->start();
+}
 
 // US Letter with half-inch margins: a printable area of 576 x 756 points
 // whose top-left lies exactly 18 points from the paper's edges.
@@ -82,36 +104,90 @@ TEST_F(OutlinePrintTest, PagesFollowThePrintableWidth) {
     }
 }
 
-TEST_F(OutlinePrintTest, FretLinesLieAtTheirFullSizePositionOnEveryPage) {
-    enter("25.5", "22");
-    const PdfReader pdf(print(kLetter));
-    ASSERT_EQ(pdf.pageCount(), 4);
+// Checks every page of a 25.5-inch, 22-fret board: each fret line, and the
+// frame's right end, at L * 72 * position points from the board's left end,
+// shifted by the page offset; `left` and `top` place the printable area on
+// the paper, `step` is the page step, `printable` the printable width.
+void expectFullSizeLines(const PdfReader& pdf, double left, double top, double step,
+                         double printable) {
     std::vector<double> frets;
     for (int n = 1; n <= 22; ++n) {
         frets.push_back(std::round(25.5 * (1 - std::pow(2.0, -n / 12.0)) * 1000) / 1000 * 72);
     }
     EXPECT_DOUBLE_EQ(frets.front(), 103.032);
-    for (int page = 1; page <= 4; ++page) {
+    frets.push_back(1836);
+    const int pages = static_cast<int>(std::ceil(1836 / step));
+    ASSERT_EQ(pdf.pageCount(), pages);
+    for (int page = 1; page <= pages; ++page) {
         SCOPED_TRACE(page);
-        const double offset = 576.0 * (page - 1);
-        // Across the page, below the labels: the lines that cross the board there.
-        const auto lines = pdf.verticalLines(page, kMargin + 80);
+        const double offset = step * (page - 1);
         std::vector<double> expected;
-        if (page == 4) expected.push_back(1836 - offset);  // the frame's right end, at 108
+        // The frame's left end on page 1 is cut in half by the printable
+        // area's edge: the half inside is centred at a quarter of its width.
+        if (page == 1) expected.push_back(0.125);
         for (double x : frets) {
-            if (x > offset && x < offset + 576) expected.push_back(x - offset);
+            if (x > offset && x < offset + printable) expected.push_back(x - offset);
         }
-        std::sort(expected.begin(), expected.end());
+        // Across the page below the labels.
         std::vector<double> found;
-        for (double x : lines) {
-            // The frame's left end on page 1 is cut in half by the printable area.
-            if (x > kMargin + 0.5 && x < kMargin + 576) found.push_back(x - kMargin);
-        }
+        for (double x : pdf.verticalLines(page, top + 80)) found.push_back(x - left);
         ASSERT_EQ(found.size(), expected.size());
         for (std::size_t i = 0; i < found.size(); ++i) EXPECT_NEAR(found[i], expected[i], 0.1);
     }
     // The lines are thin on paper, yet drawn.
-    EXPECT_NEAR(pdf.lineWidthAt(1, kMargin + 80, kMargin + 103.032), 0.5, 0.1);
+    EXPECT_NEAR(pdf.lineWidthAt(1, top + 80, left + 103.032), 0.5, 0.1);
+}
+
+TEST_F(OutlinePrintTest, FretLinesLieAtTheirFullSizePositionOnEveryPage) {
+    enter("25.5", "22");
+    const PdfReader pdf(print(kLetter));
+    expectFullSizeLines(pdf, kMargin, kMargin, 576, 576);
+}
+
+// The production road with nothing scripted: Ctrl+P, Print, the real page
+// setup dialog taken as it opens (A4, 10-point margins), and the real print
+// dialog's "Print to File (PDF)".
+TEST_F(OutlinePrintTest, TheRealDialogsPrintToAPdfFile) {
+    ModalGuard::Expected modal;
+    enter("25.5", "22");
+    const QString pdfPath = folder.filePath("real dialogs.pdf");
+    bool pageSetupShown = false, printDialogShown = false;
+    whenShown<QPageSetupDialog>([&](QPageSetupDialog& dialog) {
+        pageSetupShown = true;
+        dialog.accept();
+    });
+    whenShown<QPrintDialog>([&](QPrintDialog& dialog) {
+        printDialogShown = true;
+        auto* printers = dialog.findChild<QComboBox*>("printers");
+        ASSERT_NE(printers, nullptr);
+        printers->setCurrentIndex(printers->findText("Print to File (PDF)"));
+        auto* file = dialog.findChild<QLineEdit*>("filename");
+        ASSERT_NE(file, nullptr);
+        file->setText(pdfPath);
+        dialog.accept();
+    });
+    main->Handle()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main->Handle()));
+    QTimer::singleShot(0, [] {
+        auto outline = Window::_GetImplicitWindow(frmFretOutline::kRegisteredName);
+        ASSERT_NE(outline, nullptr);
+        QTest::mouseClick(
+            std::static_pointer_cast<class frmFretOutline>(outline)->PushButton2()->Handle(),
+            Qt::LeftButton);
+    });
+    QTest::keyClick(main->Handle(), Qt::Key_P, Qt::ControlModifier);
+
+    EXPECT_TRUE(pageSetupShown && printDialogShown);
+    EXPECT_EQ(Window::_GetImplicitWindow(frmFretOutline::kRegisteredName), nullptr);
+    EXPECT_TRUE(ScriptedDialogs::TakeMessages().empty());
+    // Qt puts the default margins on whole device pixels of the printer.
+    QPrinter defaults(QPrinter::HighResolution);
+    const QRectF area = defaults.pageRect(QPrinter::DevicePixel);
+    const double perPoint = defaults.resolution() / 72.0;
+    EXPECT_NEAR(area.left() / perPoint, 10.02, 0.001);
+    const PdfReader pdf(pdfPath);
+    expectFullSizeLines(pdf, area.left() / perPoint, area.top() / perPoint, 574,
+                        area.width() / perPoint);
 }
 
 const PdfReader::Word* findWord(const std::vector<PdfReader::Word>& words, const QString& text) {
@@ -131,6 +207,8 @@ TEST_F(OutlinePrintTest, LabelsAndCaptionsOnPaper) {
     EXPECT_LT(caption->bottom, kMargin + 12.5);
     EXPECT_GT(caption->top, kMargin + 1);
     EXPECT_LT(caption->bottom - caption->top, 12);
+    EXPECT_GT(caption->bottom - caption->top, 5);
+    EXPECT_NEAR(caption->right - caption->left, 20, 8) << "\"Scale\" at 8 points";
     EXPECT_TRUE(pdf.text(1).contains("Scale Length: 25.5"));
     EXPECT_FALSE(pdf.text(1).contains("Dulcimer"));
     // Fret 1's label 12 points left of its line, at half the board's height.
@@ -144,7 +222,8 @@ TEST_F(OutlinePrintTest, LabelsAndCaptionsOnPaper) {
 
     main->CheckBox7()->setValue(true);
     const PdfReader dulcimer(print(kLetter));
-    const auto* second = findWord(dulcimer.words(1), "Dulcimer");
+    const auto dulcimerPage1 = dulcimer.words(1);
+    const auto* second = findWord(dulcimerPage1, "Dulcimer");
     ASSERT_NE(second, nullptr);
     EXPECT_NEAR(second->left, kMargin + 5, 1);
     EXPECT_NEAR(second->bottom, kMargin + 30, 2.5);
@@ -185,6 +264,14 @@ TEST_F(OutlinePrintTest, NoFretsPrintsTheFrameAndCaption) {
     EXPECT_EQ(pdf.pageCount(), 4);
     EXPECT_TRUE(pdf.text(1).contains("Scale Length: 25.5"));
     for (double x : pdf.verticalLines(1, kMargin + 80)) EXPECT_LT(x, kMargin + 0.5);
+}
+
+// No real page is without printable width; should one be, the first slice
+// is all that is printed rather than pages for ever.
+TEST_F(OutlinePrintTest, APageWithoutPrintableWidthPrintsTheFirstSliceOnly) {
+    enter("25.5", "22");
+    const PdfReader pdf(print({false, 100, 300, 49.9, 18, 49.9, 18}));
+    EXPECT_EQ(pdf.pageCount(), 1);
 }
 
 TEST_F(OutlinePrintTest, CancellingEitherDialogPrintsNothingAndCloses) {

@@ -1,4 +1,4 @@
-#include "tests/outline/PdfReader.h"
+#include "tests/support/PdfReader.h"
 
 #include <gtest/gtest.h>
 
