@@ -3,20 +3,9 @@
 #include <QApplication>
 
 #include "app/Window1.h"
+#include "bench/BenchApplication.h"
 
 namespace {
-// One QApplication on the offscreen platform for the in-process benchmarks.
-// It is never destroyed: at exit Qt's own globals are already gone.
-void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "velmora_bench";
-    static char* argv[] = {name, nullptr};
-    [[maybe_unused]] static QApplication* application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-}
-
 // One keystroke's full road on the largest table: the text change, the
 // recalculation through a new engine object and the 127 rows of the list.
 void BM_KeystrokeOnTheLargestTable(benchmark::State& state) {
