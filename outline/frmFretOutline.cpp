@@ -1,5 +1,6 @@
 #include "outline/frmFretOutline.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
