@@ -7,7 +7,7 @@
 #include "app/frmAbout.h"
 #include "framework/runtime/Math.h"
 #include "framework/runtime/Text.h"
-#include "framework/ui/LayoutRecord.h"
+#include "framework/ui/DesignRecord.h"
 #include "gauge/frmCalcStringSize.h"
 #include "outline/frmFretOutline.h"
 
@@ -15,66 +15,9 @@ namespace {
 const Color kBlack = RGB(0, 0, 0);
 const Color kWhite = RGB(255, 255, 255);
 
-// Where a control lies and what it shares with the window's other controls.
-struct Design {
-    Integer left, top, width, height, tabIndex;
-    std::string initialParent = {};
-    Boolean enabled = true;
-    float textSize = 12;
-    Boolean lockedOnAllSides = false;
-    Boolean dataBound = true;
-};
-
-std::string controlRecord(const std::string& name, const Design& design,
-                          const std::vector<LayoutProperty>& own) {
-    std::vector<LayoutProperty> record = {{"InitialParent", design.initialParent}};
-    if (design.dataBound) {
-        record.push_back({"DataField", std::string()});
-        record.push_back({"DataSource", std::string()});
-    }
-    const std::vector<LayoutProperty> common = {
-        {"AutoDeactivate", true},
-        {"Bold", false},
-        {"Enabled", design.enabled},
-        {"Height", design.height},
-        {"HelpTag", std::string()},
-        {"Italic", false},
-        {"Left", design.left},
-        {"LockBottom", design.lockedOnAllSides},
-        {"LockLeft", true},
-        {"LockRight", design.lockedOnAllSides},
-        {"LockTop", true},
-        {"TabIndex", design.tabIndex},
-        {"TabPanelIndex", Integer{0}},
-        {"TabStop", true},
-        {"TextFont", std::string("System")},
-        {"TextSize", design.textSize},
-        {"TextUnit", TextUnit{0}},
-        {"Top", design.top},
-        {"Underline", false},
-        {"Visible", true},
-        {"Width", design.width},
-    };
-    record.insert(record.end(), common.begin(), common.end());
-    record.insert(record.end(), own.begin(), own.end());
-    record.push_back({"Index", Integer{-2147483648}});
-    record.push_back({"Name", name});
-    return EncodeLayoutRecord(record);
-}
-
-std::string labelRecord(const std::string& name, const Design& design, const std::string& text) {
-    return controlRecord(name, design,
-                         {{"Multiline", false},
-                          {"Selectable", false},
-                          {"Text", text},
-                          {"TextAlign", Integer{0}},
-                          {"TextColor", kBlack},
-                          {"Transparent", false}});
-}
-
-std::string textFieldRecord(const std::string& name, const Design& design,
+std::string textFieldRecord(const std::string& name, const ControlDesign& design,
                             const std::string& text) {
-    return controlRecord(name, design,
+    return ControlRecord(name, design,
                          {{"AcceptTabs", false},
                           {"Alignment", Integer{0}},
                           {"AutomaticallyCheckSpelling", false},
@@ -92,9 +35,9 @@ std::string textFieldRecord(const std::string& name, const Design& design,
                           {"UseFocusRing", true}});
 }
 
-std::string checkBoxRecord(const std::string& name, const Design& design,
+std::string checkBoxRecord(const std::string& name, const ControlDesign& design,
                            const std::string& caption, Boolean value, Boolean transparent = true) {
-    return controlRecord(name, design,
+    return ControlRecord(name, design,
                          {{"Caption", caption},
                           {"State", Integer{value ? 1 : 0}},
                           {"Transparent", transparent},
@@ -120,30 +63,16 @@ std::shared_ptr<class Window1> Window1() {
 
 void Window1::Layout() {
     setMenuBar(::MenuBar1());
-    static const std::string record = EncodeLayoutRecord({
-        {"Width", Integer{959}},
-        {"Height", Integer{450}},
-        {"MinWidth", Integer{64}},
-        {"MinHeight", Integer{450}},
-        {"MaxWidth", Integer{32000}},
-        {"MaxHeight", Integer{32000}},
-        {"Frame", Integer{0}},
-        {"Title", std::string("Velmora")},
-        {"CloseButton", true},
-        {"Resizeable", true},
-        {"MaximizeButton", true},
-        {"MinimizeButton", true},
-        {"FullScreenButton", false},
-        {"Composite", false},
-        {"MacProcID", Integer{0}},
-        {"Placement", Integer{0}},
-        {"Visible", true},
-        {"LiveResize", true},
-        {"FullScreen", false},
-        {"HasBackColor", false},
-        {"BackColor", kWhite},
-        {"MenuBarVisible", true},
-    });
+    static const std::string record = WindowRecord({.width = 959,
+                                                    .height = 450,
+                                                    .minHeight = 450,
+                                                    .frame = 0,
+                                                    .title = "Velmora",
+                                                    .closeButton = true,
+                                                    .resizeable = true,
+                                                    .maximizeButton = true,
+                                                    .minimizeButton = true,
+                                                    .liveResize = true});
     _SetProperties(*this, record);
 }
 
@@ -153,7 +82,7 @@ void Window1::CreateControls() { _CreateControls0(); }
 // values raise no event of the window.
 void Window1::_CreateControls0() {
     static const std::string label1 =
-        labelRecord("Label1", {.left = 20, .top = 14, .width = 100, .height = 20, .tabIndex = 0},
+        LabelRecord("Label1", {.left = 20, .top = 14, .width = 100, .height = 20, .tabIndex = 0},
                     "Scale Length:");
     _CreateControl<Label>("Label1", label1);
 
@@ -164,7 +93,7 @@ void Window1::_CreateControls0() {
     };
 
     static const std::string label2 =
-        labelRecord("Label2", {.left = 224, .top = 14, .width = 61, .height = 20, .tabIndex = 2},
+        LabelRecord("Label2", {.left = 224, .top = 14, .width = 61, .height = 20, .tabIndex = 2},
                     "Inches" + Chr(13));
     _CreateControl<Label>("Label2", label2);
 
@@ -175,12 +104,12 @@ void Window1::_CreateControls0() {
     };
 
     static const std::string label4 =
-        labelRecord("Label4", {.left = 20, .top = 47, .width = 108, .height = 20, .tabIndex = 3},
+        LabelRecord("Label4", {.left = 20, .top = 47, .width = 108, .height = 20, .tabIndex = 3},
                     "Number of Frets:");
     _CreateControl<Label>("Label4", label4);
 
     static const std::string groupBox1 =
-        controlRecord("GroupBox1",
+        ControlRecord("GroupBox1",
                       {.left = 37,
                        .top = 197,
                        .width = 175,
@@ -235,17 +164,17 @@ void Window1::_CreateControls0() {
     };
 
     static const std::string label5 =
-        labelRecord("Label5", {.left = 20, .top = 81, .width = 108, .height = 20, .tabIndex = 5},
+        LabelRecord("Label5", {.left = 20, .top = 81, .width = 108, .height = 20, .tabIndex = 5},
                     "Frets Per Octave:");
     _CreateControl<Label>("Label5", label5);
 
     static const std::string label6 =
-        labelRecord("Label6", {.left = 20, .top = 113, .width = 108, .height = 20, .tabIndex = 7},
+        LabelRecord("Label6", {.left = 20, .top = 113, .width = 108, .height = 20, .tabIndex = 7},
                     "Precision:");
     _CreateControl<Label>("Label6", label6);
 
     // The record lists the index before the items; Open selects "3" anyway.
-    static const std::string popupMenu1 = controlRecord(
+    static const std::string popupMenu1 = ControlRecord(
         "PopupMenu1", {.left = 132, .top = 113, .width = 80, .height = 20, .tabIndex = 8},
         {{"ListIndex", Integer{0}},
          {"InitialValue", "1" + Chr(13) + "2" + Chr(13) + "3" + Chr(13) + "4" + Chr(13) + "5"},
@@ -255,7 +184,7 @@ void Window1::_CreateControls0() {
     };
 
     static const std::string listbox1 =
-        controlRecord("Listbox1",
+        ControlRecord("Listbox1",
                       {.left = 309,
                        .top = 14,
                        .width = 630,

@@ -7,6 +7,7 @@
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/Canvas.h"
 #include "framework/ui/Controls.h"
+#include "framework/ui/DesignRecord.h"
 #include "framework/ui/LayoutRecord.h"
 #include "framework/ui/Picture.h"
 #include "framework/ui/System.h"
@@ -14,7 +15,6 @@
 namespace {
 const Color kBlack = RGB(0, 0, 0);
 const Color kBlue = RGB(0, 0, 255);
-const Color kWhite = RGB(255, 255, 255);
 
 // Loaded at the first window that needs them, then kept for the run.
 std::shared_ptr<Picture> velmoraiconPicture;
@@ -115,30 +115,15 @@ std::shared_ptr<Picture> TavistrelLogo2x1() {
 
 // A fixed-size dialog without menu bar, close box, zoom or minimise button.
 void frmAbout::Layout() {
-    static const std::string record = EncodeLayoutRecord({
-        {"Width", Integer{592}},
-        {"Height", Integer{329}},
-        {"MinWidth", Integer{64}},
-        {"MinHeight", Integer{64}},
-        {"MaxWidth", Integer{32000}},
-        {"MaxHeight", Integer{32000}},
-        {"Frame", Integer{1}},
-        {"Title", std::string("About")},
-        {"CloseButton", false},
-        {"Resizeable", false},
-        {"MaximizeButton", false},
-        {"MinimizeButton", false},
-        {"FullScreenButton", false},
-        {"Composite", false},
-        {"MacProcID", Integer{0}},
-        {"Placement", Integer{0}},
-        {"Visible", true},
-        {"LiveResize", false},
-        {"FullScreen", false},
-        {"HasBackColor", false},
-        {"BackColor", kWhite},
-        {"MenuBarVisible", true},
-    });
+    static const std::string record = WindowRecord({.width = 592,
+                                                    .height = 329,
+                                                    .frame = 1,
+                                                    .title = "About",
+                                                    .closeButton = false,
+                                                    .resizeable = false,
+                                                    .maximizeButton = false,
+                                                    .minimizeButton = false,
+                                                    .liveResize = false});
     _SetProperties(*this, record);
 }
 

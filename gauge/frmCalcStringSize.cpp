@@ -5,7 +5,7 @@
 
 #include "framework/runtime/Math.h"
 #include "framework/runtime/Text.h"
-#include "framework/ui/LayoutRecord.h"
+#include "framework/ui/DesignRecord.h"
 
 namespace {
 const Color kBlack = RGB(0, 0, 0);
@@ -25,14 +25,9 @@ constexpr Double kLongestLength = 1000;  // inches, excluded
 
 constexpr Integer kOpeningNote = 46;  // "D4"
 
-// Where a control lies and what it shares with the window's other controls.
-struct Design {
-    Integer left, top, width, height, tabIndex;
-    std::string initialParent = {};
-    float textSize = 12;
-};
-
-std::string controlRecord(const std::string& name, const Design& design,
+// A control's record in the order of this window's design: name, place,
+// what every control has, the data binding, then the control's own.
+std::string controlRecord(const std::string& name, const ControlDesign& design,
                           const std::vector<LayoutProperty>& own) {
     std::vector<LayoutProperty> record = {
         {"Name", name},
@@ -44,12 +39,12 @@ std::string controlRecord(const std::string& name, const Design& design,
         {"Height", design.height},
         {"LockLeft", true},
         {"LockTop", true},
-        {"LockRight", false},
-        {"LockBottom", false},
+        {"LockRight", design.lockedOnAllSides},
+        {"LockBottom", design.lockedOnAllSides},
         {"TabIndex", design.tabIndex},
         {"TabPanelIndex", Integer{0}},
         {"TabStop", true},
-        {"Enabled", true},
+        {"Enabled", design.enabled},
         {"Visible", true},
         {"HelpTag", std::string()},
         {"AutoDeactivate", true},
@@ -60,16 +55,18 @@ std::string controlRecord(const std::string& name, const Design& design,
         {"Italic", false},
         {"Underline", false},
     };
+    if (design.dataBound) {
+        record.push_back({"DataField", std::string()});
+        record.push_back({"DataSource", std::string()});
+    }
     record.insert(record.end(), own.begin(), own.end());
     return EncodeLayoutRecord(record);
 }
 
-std::string labelRecord(const std::string& name, const Design& design, const std::string& text,
-                        Integer textAlign = 0, Boolean multiline = false) {
+std::string labelRecord(const std::string& name, const ControlDesign& design,
+                        const std::string& text, Integer textAlign = 0, Boolean multiline = false) {
     return controlRecord(name, design,
-                         {{"DataField", std::string()},
-                          {"DataSource", std::string()},
-                          {"Text", text},
+                         {{"Text", text},
                           {"TextAlign", textAlign},
                           {"TextColor", kBlack},
                           {"Multiline", multiline},
@@ -183,30 +180,16 @@ std::shared_ptr<class frmCalcStringSize> frmCalcStringSize() {
 }
 
 void frmCalcStringSize::Layout() {
-    static const std::string record = EncodeLayoutRecord({
-        {"Width", Integer{391}},
-        {"Height", Integer{264}},
-        {"MinWidth", Integer{64}},
-        {"MinHeight", Integer{64}},
-        {"MaxWidth", Integer{32000}},
-        {"MaxHeight", Integer{32000}},
-        {"Frame", Integer{1}},
-        {"Title", std::string("Calculate String Size")},
-        {"CloseButton", false},
-        {"Resizeable", false},
-        {"MaximizeButton", false},
-        {"MinimizeButton", false},
-        {"FullScreenButton", false},
-        {"Composite", false},
-        {"MacProcID", Integer{0}},
-        {"Placement", Integer{1}},
-        {"Visible", true},
-        {"LiveResize", false},
-        {"FullScreen", false},
-        {"HasBackColor", false},
-        {"BackColor", kWhite},
-        {"MenuBarVisible", true},
-    });
+    static const std::string record = WindowRecord({.width = 391,
+                                                    .height = 264,
+                                                    .frame = 1,
+                                                    .title = "Calculate String Size",
+                                                    .closeButton = false,
+                                                    .resizeable = false,
+                                                    .maximizeButton = false,
+                                                    .minimizeButton = false,
+                                                    .placement = 1,
+                                                    .liveResize = false});
     _SetProperties(*this, record);
 }
 
@@ -216,7 +199,8 @@ void frmCalcStringSize::CreateControls() { _CreateControls0(); }
 // values raise no event of the window.
 void frmCalcStringSize::_CreateControls0() {
     static const std::string groupBox1 = controlRecord(
-        "GroupBox1", {.left = 20, .top = 14, .width = 351, .height = 152, .tabIndex = 8},
+        "GroupBox1",
+        {.left = 20, .top = 14, .width = 351, .height = 152, .tabIndex = 8, .dataBound = false},
         {{"Caption", std::string()}, {"Transparent", true}});
     _CreateControl<GroupBox>("GroupBox1", groupBox1);
 
@@ -230,19 +214,16 @@ void frmCalcStringSize::_CreateControls0() {
                                                   "Open Tuning");
     _CreateControl<Label>("Label1", label1);
 
-    static const std::string popupMenu1 = controlRecord("PopupMenu1",
-                                                        {.left = 155,
-                                                         .top = 84,
-                                                         .width = 198,
-                                                         .height = 20,
-                                                         .tabIndex = 1,
-                                                         .initialParent = "GroupBox1",
-                                                         .textSize = 0},
-                                                        {{"DataField", std::string()},
-                                                         {"DataSource", std::string()},
-                                                         {"InitialValue", noteList()},
-                                                         {"ListIndex", Integer{0}},
-                                                         {"Transparent", true}});
+    static const std::string popupMenu1 = controlRecord(
+        "PopupMenu1",
+        {.left = 155,
+         .top = 84,
+         .width = 198,
+         .height = 20,
+         .tabIndex = 1,
+         .initialParent = "GroupBox1",
+         .textSize = 0},
+        {{"InitialValue", noteList()}, {"ListIndex", Integer{0}}, {"Transparent", true}});
     _CreateControl<PopupMenu>("PopupMenu1", popupMenu1)->Change = [this](PopupMenu& control) {
         PopupMenu1_Change(control);
     };
@@ -264,9 +245,7 @@ void frmCalcStringSize::_CreateControls0() {
                                                          .height = 22,
                                                          .tabIndex = 3,
                                                          .initialParent = "GroupBox1"},
-                                                        {{"DataField", std::string()},
-                                                         {"DataSource", std::string()},
-                                                         {"Text", std::string("25")},
+                                                        {{"Text", std::string("25")},
                                                          {"Border", true},
                                                          {"UseFocusRing", true},
                                                          {"BackColor", kWhite},
@@ -306,14 +285,19 @@ void frmCalcStringSize::_CreateControls0() {
                                                   "String Size: 11", 1);
     _CreateControl<Label>("Label5", label5);
 
-    static const std::string pushButton1 = controlRecord(
-        "PushButton1",
-        {.left = 291, .top = 222, .width = 80, .height = 22, .tabIndex = 0, .textSize = 0},
-        {{"Caption", std::string("Close")},
-         {"Default", true},
-         {"Cancel", true},
-         {"ButtonStyle", Integer{0}},
-         {"Transparent", true}});
+    static const std::string pushButton1 = controlRecord("PushButton1",
+                                                         {.left = 291,
+                                                          .top = 222,
+                                                          .width = 80,
+                                                          .height = 22,
+                                                          .tabIndex = 0,
+                                                          .textSize = 0,
+                                                          .dataBound = false},
+                                                         {{"Caption", std::string("Close")},
+                                                          {"Default", true},
+                                                          {"Cancel", true},
+                                                          {"ButtonStyle", Integer{0}},
+                                                          {"Transparent", true}});
     _CreateControl<PushButton>("PushButton1", pushButton1)->Action = [this](PushButton& control) {
         PushButton1_Action(control);
     };

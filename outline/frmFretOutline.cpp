@@ -8,8 +8,8 @@
 #include "app/Window1.h"
 #include "framework/runtime/Math.h"
 #include "framework/runtime/Text.h"
+#include "framework/ui/DesignRecord.h"
 #include "framework/ui/Graphics.h"
-#include "framework/ui/LayoutRecord.h"
 #include "framework/ui/Picture.h"
 #include "framework/ui/Printing.h"
 #include "framework/ui/SaveDialog.h"
@@ -23,54 +23,11 @@ constexpr Double kUnitsPerInch = 72;
 constexpr Double kBoardHeight = 1.5 * kUnitsPerInch;
 constexpr Integer kBoardPitch = 144;
 
-// Where a control lies and what it shares with the window's other controls.
-struct Design {
-    Integer left, top, width, height, tabIndex;
-    std::string initialParent = {};
-    float textSize = 12;
-    Boolean dataBound = false;
-};
-
-std::string controlRecord(const std::string& name, const Design& design,
-                          const std::vector<LayoutProperty>& own) {
-    std::vector<LayoutProperty> record = {{"InitialParent", design.initialParent}};
-    if (design.dataBound) {
-        record.push_back({"DataField", std::string()});
-        record.push_back({"DataSource", std::string()});
-    }
-    const std::vector<LayoutProperty> common = {
-        {"AutoDeactivate", true},
-        {"Bold", false},
-        {"Enabled", true},
-        {"Height", design.height},
-        {"HelpTag", std::string()},
-        {"Italic", false},
-        {"Left", design.left},
-        {"LockBottom", false},
-        {"LockLeft", true},
-        {"LockRight", false},
-        {"LockTop", true},
-        {"TabIndex", design.tabIndex},
-        {"TabPanelIndex", Integer{0}},
-        {"TabStop", true},
-        {"TextFont", std::string("System")},
-        {"TextSize", design.textSize},
-        {"TextUnit", TextUnit{0}},
-        {"Top", design.top},
-        {"Underline", false},
-        {"Visible", true},
-        {"Width", design.width},
-    };
-    record.insert(record.end(), common.begin(), common.end());
-    record.insert(record.end(), own.begin(), own.end());
-    record.push_back({"Index", Integer{-2147483648}});
-    record.push_back({"Name", name});
-    return EncodeLayoutRecord(record);
-}
-
-std::string buttonRecord(const std::string& name, const Design& design, const std::string& caption,
+// A push button shows no database field.
+std::string buttonRecord(const std::string& name, ControlDesign design, const std::string& caption,
                          Boolean isDefault, Boolean isCancel) {
-    return controlRecord(name, design,
+    design.dataBound = false;
+    return ControlRecord(name, design,
                          {{"ButtonStyle", Integer{0}},
                           {"Cancel", isCancel},
                           {"Caption", caption},
@@ -114,30 +71,15 @@ std::shared_ptr<class frmFretOutline> frmFretOutline() {
 }
 
 void frmFretOutline::Layout() {
-    static const std::string record = EncodeLayoutRecord({
-        {"Width", Integer{351}},
-        {"Height", Integer{140}},
-        {"MinWidth", Integer{64}},
-        {"MinHeight", Integer{64}},
-        {"MaxWidth", Integer{32000}},
-        {"MaxHeight", Integer{32000}},
-        {"Frame", Integer{1}},
-        {"Title", std::string("Print Fret Outline")},
-        {"CloseButton", true},
-        {"Resizeable", false},
-        {"MaximizeButton", false},
-        {"MinimizeButton", false},
-        {"FullScreenButton", false},
-        {"Composite", false},
-        {"MacProcID", Integer{0}},
-        {"Placement", Integer{0}},
-        {"Visible", true},
-        {"LiveResize", false},
-        {"FullScreen", false},
-        {"HasBackColor", false},
-        {"BackColor", kWhite},
-        {"MenuBarVisible", true},
-    });
+    static const std::string record = WindowRecord({.width = 351,
+                                                    .height = 140,
+                                                    .frame = 1,
+                                                    .title = "Print Fret Outline",
+                                                    .closeButton = true,
+                                                    .resizeable = false,
+                                                    .maximizeButton = false,
+                                                    .minimizeButton = false,
+                                                    .liveResize = false});
     _SetProperties(*this, record);
 }
 
@@ -170,42 +112,41 @@ void frmFretOutline::_CreateControls0() {
         PushButton3_Action(control);
     };
 
-    static const std::string groupBox1 = controlRecord(
-        "GroupBox1",
-        {.left = 20, .top = 20, .width = 311, .height = 59, .tabIndex = 6, .textSize = 0},
-        {{"Caption", std::string()}, {"Transparent", false}});
+    static const std::string groupBox1 =
+        ControlRecord("GroupBox1",
+                      {.left = 20,
+                       .top = 20,
+                       .width = 311,
+                       .height = 59,
+                       .tabIndex = 6,
+                       .textSize = 0,
+                       .dataBound = false},
+                      {{"Caption", std::string()}, {"Transparent", false}});
     _CreateControl<GroupBox>("GroupBox1", groupBox1);
 
     static const std::string popupMenu1 = [] {
         std::string items = "1";
         for (Integer count = 2; count <= 10; ++count) items += Chr(13) + Str(count);
-        return controlRecord(
+        return ControlRecord(
             "PopupMenu1",
             {.left = 192,
              .top = 40,
              .width = 119,
              .height = 20,
              .tabIndex = 0,
-             .initialParent = "GroupBox1",
-             .dataBound = true},
+             .initialParent = "GroupBox1"},
             {{"InitialValue", items}, {"ListIndex", Integer{0}}, {"Transparent", true}});
     }();
     _CreateControl<PopupMenu>("PopupMenu1", popupMenu1);
 
-    static const std::string label1 = controlRecord("Label1",
-                                                    {.left = 40,
-                                                     .top = 40,
-                                                     .width = 140,
-                                                     .height = 20,
-                                                     .tabIndex = 1,
-                                                     .initialParent = "GroupBox1",
-                                                     .dataBound = true},
-                                                    {{"Multiline", false},
-                                                     {"Selectable", false},
-                                                     {"Text", std::string("Number of Fretboards:")},
-                                                     {"TextAlign", Integer{0}},
-                                                     {"TextColor", kBlack},
-                                                     {"Transparent", false}});
+    static const std::string label1 = LabelRecord("Label1",
+                                                  {.left = 40,
+                                                   .top = 40,
+                                                   .width = 140,
+                                                   .height = 20,
+                                                   .tabIndex = 1,
+                                                   .initialParent = "GroupBox1"},
+                                                  "Number of Fretboards:");
     _CreateControl<Label>("Label1", label1);
 }
 
