@@ -1,77 +1,26 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 #include <QByteArray>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/FolderItem.h"
 #include "framework/ui/ScriptedDialogs.h"
 #include "framework/ui/TextOutputStream.h"
+#include "tests/files/TempFolder.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace {
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-// Limits how large this process may make a file, for as long as it lives.
-// SIGXFSZ is ignored meanwhile, so going past the limit fails the write
-// instead of ending the process.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        EXPECT_EQ(getrlimit(RLIMIT_FSIZE, &saved_), 0);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = SIG_DFL;
-};
-
-class TextOutputStreamTest : public ::testing::Test {
+class TextOutputStreamTest : public TempFolderTest {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(folder_.isValid());
+        TempFolderTest::SetUp();
         ScriptedDialogs::CaptureMessages(true);
     }
     void TearDown() override { ScriptedDialogs::CaptureMessages(false); }
-
-    QString pathOf(const QString& name) const { return QDir(folder_.path()).filePath(name); }
-    std::shared_ptr<FolderItem> itemOf(const QString& name) const {
-        return std::make_shared<FolderItem>(pathOf(name).toStdString());
-    }
-    // Everything in the folder, hidden files and leftovers included.
-    QStringList folderEntries() const {
-        return QDir(folder_.path())
-            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                       QDir::Name);
-    }
-
-    QTemporaryDir folder_;
 };
 
 TEST_F(TextOutputStreamTest, WrittenTextReplacesTheFileWhenTheLastReferenceGoes) {
