@@ -2,21 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
-#include <csignal>
-#include <sys/resource.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include "app/FileTypes1.h"
 #include "app/Window1.h"
 #include "framework/runtime/Text.h"
 #include "framework/ui/ScriptedDialogs.h"
 #include "outline/frmFretOutline.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/MainWindowTest.h"
 
 namespace {
 
@@ -52,43 +49,10 @@ std::vector<int> fretColumns(double scale, int frets, int decimals) {
     return columns;
 }
 
-// Caps the size of any file this process writes, as a full disk would.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limit = previous_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit previous_{};
-    void (*previousHandler_)(int);
-};
-
-class OutlinePictureTest : public testing::Test {
+class OutlinePictureTest : public MainWindowTest {
   protected:
-    void SetUp() override {
-        if (!FileTypes1::Png()) FileTypes1::_Initialize();
-        ASSERT_TRUE(folder.isValid());
-        ScriptedDialogs::CaptureMessages(true);
-        main = Window1();
-        QCoreApplication::processEvents();  // the main window's Open event
-    }
-    void TearDown() override {
-        ScriptedDialogs::ClearSaveDialogs();
-        ScriptedDialogs::CaptureMessages(false);
-    }
-
     void enter(const char* scale, const char* frets, int precisionIndex = 2) {
-        main->TextField1()->setText(scale);
-        main->TextField2()->setText(frets);
+        MainWindowTest::enter(scale, frets);
         main->PopupMenu1()->setListIndex(precisionIndex);
     }
 
@@ -98,14 +62,6 @@ class OutlinePictureTest : public testing::Test {
         QTest::mouseClick(frmFretOutline()->PushButton3()->Handle(), Qt::LeftButton);
         return QImage(path(name));
     }
-
-    QString path(const char* name) const { return folder.filePath(name); }
-    QStringList files() const {
-        return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
-    }
-
-    QTemporaryDir folder;
-    std::shared_ptr<class Window1> main;
 };
 
 TEST_F(OutlinePictureTest, OneBoardAtSeventyTwoPixelsPerInch) {

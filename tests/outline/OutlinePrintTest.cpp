@@ -13,14 +13,13 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-#include "app/FileTypes1.h"
 #include "app/Window1.h"
 #include "framework/ui/ScriptedDialogs.h"
 #include "outline/frmFretOutline.h"
+#include "tests/support/MainWindowTest.h"
 #include "tests/support/ModalGuard.h"
 #include "tests/support/PdfReader.h"
 
@@ -48,25 +47,8 @@ const ScriptedDialogs::PageSetupAnswer kLetter{false, 612, 792, kMargin, kMargin
 const ScriptedDialogs::PageSetupAnswer kLetterLandscape{false,   792,     612,    kMargin,
                                                         kMargin, kMargin, kMargin};
 
-class OutlinePrintTest : public testing::Test {
+class OutlinePrintTest : public MainWindowTest {
   protected:
-    void SetUp() override {
-        if (!FileTypes1::Png()) FileTypes1::_Initialize();
-        ASSERT_TRUE(folder.isValid());
-        ScriptedDialogs::CaptureMessages(true);
-        main = Window1();
-        QCoreApplication::processEvents();  // the main window's Open event
-    }
-    void TearDown() override {
-        ScriptedDialogs::ClearPrintDialogs();
-        ScriptedDialogs::CaptureMessages(false);
-    }
-
-    void enter(const char* scale, const char* frets) {
-        main->TextField1()->setText(scale);
-        main->TextField2()->setText(frets);
-    }
-
     // Presses "Print" with `boards` chosen, the page setup dialog answered
     // with `page` and the print dialog with a PDF file; returns its path.
     QString print(const ScriptedDialogs::PageSetupAnswer& page, int boards = 1) {
@@ -81,9 +63,7 @@ class OutlinePrintTest : public testing::Test {
         return pdf;
     }
 
-    QTemporaryDir folder;
     int prints = 0;
-    std::shared_ptr<class Window1> main;
 };
 
 TEST_F(OutlinePrintTest, PagesFollowThePrintableWidth) {

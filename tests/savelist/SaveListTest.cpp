@@ -1,17 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 #include <QApplication>
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include "app/FileTypes1.h"
 #include "app/Window1.h"
 #include "framework/ui/ScriptedDialogs.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/MainWindowTest.h"
 
 namespace {
 
@@ -43,58 +39,12 @@ void writeFile(const QString& path, const std::string& bytes) {
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
-// Caps the size of any file this process writes, as a full disk would.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limit = previous_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit previous_{};
-    void (*previousHandler_)(int);
-};
-
-class SaveListTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        if (!FileTypes1::HTML()) FileTypes1::_Initialize();
-        ASSERT_TRUE(folder.isValid());
-        ScriptedDialogs::CaptureMessages(true);
-        window = Window1();
-        QCoreApplication::processEvents();  // the window's Open event
-    }
-    void TearDown() override {
-        ScriptedDialogs::ClearSaveDialogs();
-        ScriptedDialogs::CaptureMessages(false);
-    }
-
-    void enter(const std::string& scale, const std::string& frets) {
-        window->TextField1()->setText(scale);
-        window->TextField2()->setText(frets);
-    }
-
-    QString path(const char* name) const { return folder.filePath(name); }
-    QStringList filesInFolder() const {
-        return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
-    }
-
-    QTemporaryDir folder;
-    std::shared_ptr<class Window1> window;
-};
+using SaveListTest = MainWindowTest;
 
 TEST_F(SaveListTest, WritesTheWholeTableAsOneLineOfHtml) {
     enter("25", "2");
     ScriptedDialogs::AnswerNextSaveDialog(path("frets.html").toStdString());
-    EXPECT_TRUE(window->_mnuSaveHTML_Action());
+    EXPECT_TRUE(main->_mnuSaveHTML_Action());
 
     EXPECT_EQ(contentsOf(path("frets.html")), kPageFor25Inches2Frets);
     const auto requests = ScriptedDialogs::TakeSaveDialogRequests();
@@ -106,9 +56,9 @@ TEST_F(SaveListTest, WritesTheWholeTableAsOneLineOfHtml) {
 
 TEST_F(SaveListTest, ADulcimersHalfFretIsARowOfItsOwnAfterItsFret) {
     enter("27", "7");
-    window->CheckBox7()->setValue(true);  // Six+ is on by design
+    main->CheckBox7()->setValue(true);  // Six+ is on by design
     ScriptedDialogs::AnswerNextSaveDialog(path("dulcimer.html").toStdString());
-    EXPECT_TRUE(window->_mnuSaveHTML_Action());
+    EXPECT_TRUE(main->_mnuSaveHTML_Action());
 
     const std::string page = contentsOf(path("dulcimer.html"));
     const std::string cell = "<TD ALIGN=CENTER>";
@@ -122,10 +72,10 @@ TEST_F(SaveListTest, ADulcimersHalfFretIsARowOfItsOwnAfterItsFret) {
 }
 
 TEST_F(SaveListTest, TypedTextIsWrittenAsTypedButCannotBecomeMarkup) {
-    window->TextField1()->setText(" <b>& ");
-    window->TextField2()->setText("2 frets");
+    main->TextField1()->setText(" <b>& ");
+    main->TextField2()->setText("2 frets");
     ScriptedDialogs::AnswerNextSaveDialog(path("escaped.html").toStdString());
-    EXPECT_TRUE(window->_mnuSaveHTML_Action());
+    EXPECT_TRUE(main->_mnuSaveHTML_Action());
     const std::string page = contentsOf(path("escaped.html"));
     EXPECT_NE(page.find("Scale Length:  &lt;b&gt;&amp; </P>Number of Frets: 2 frets</P>"),
               std::string::npos)
@@ -135,28 +85,28 @@ TEST_F(SaveListTest, TypedTextIsWrittenAsTypedButCannotBecomeMarkup) {
 
 TEST_F(SaveListTest, AnEmptyListIsRefusedBeforeAnyDialog) {
     ScriptedDialogs::CancelNextSaveDialog();
-    EXPECT_TRUE(window->_mnuSaveHTML_Action());
+    EXPECT_TRUE(main->_mnuSaveHTML_Action());
     EXPECT_EQ(ScriptedDialogs::TakeMessages(),
               std::vector<std::string>{"There are no frets to export."});
     EXPECT_TRUE(ScriptedDialogs::TakeSaveDialogRequests().empty());
-    EXPECT_TRUE(filesInFolder().isEmpty());
+    EXPECT_TRUE(files().isEmpty());
 }
 
 TEST_F(SaveListTest, CancellingTheDialogWritesAndSaysNothing) {
     enter("25", "2");
     ScriptedDialogs::CancelNextSaveDialog();
-    EXPECT_TRUE(window->_mnuSaveHTML_Action());
+    EXPECT_TRUE(main->_mnuSaveHTML_Action());
     EXPECT_EQ(ScriptedDialogs::TakeSaveDialogRequests().size(), 1u);
     EXPECT_TRUE(ScriptedDialogs::TakeMessages().empty());
-    EXPECT_TRUE(filesInFolder().isEmpty());
+    EXPECT_TRUE(files().isEmpty());
 }
 
 TEST_F(SaveListTest, AFileThatCannotBeCreatedIsReported) {
     enter("25", "2");
     ScriptedDialogs::AnswerNextSaveDialog(path("no such folder/frets.html").toStdString());
-    EXPECT_TRUE(window->_mnuSaveHTML_Action());
+    EXPECT_TRUE(main->_mnuSaveHTML_Action());
     EXPECT_EQ(ScriptedDialogs::TakeMessages(), std::vector<std::string>{"Error creating file."});
-    EXPECT_TRUE(filesInFolder().isEmpty());
+    EXPECT_TRUE(files().isEmpty());
 }
 
 TEST_F(SaveListTest, AFailedWriteKeepsTheEarlierFileAndTheTable) {
@@ -167,8 +117,8 @@ TEST_F(SaveListTest, AFailedWriteKeepsTheEarlierFileAndTheTable) {
     {
         const FileSizeLimit limit(4096);  // the 100-fret page is far larger
         // The shortcut takes the framework's own road, which reports the failure.
-        window->Handle()->activateWindow();
-        QTest::keyClick(window->Handle(), Qt::Key_S, Qt::ControlModifier);
+        main->Handle()->activateWindow();
+        QTest::keyClick(main->Handle(), Qt::Key_S, Qt::ControlModifier);
     }
 
     const auto messages = ScriptedDialogs::TakeMessages();
@@ -176,16 +126,16 @@ TEST_F(SaveListTest, AFailedWriteKeepsTheEarlierFileAndTheTable) {
     EXPECT_NE(messages[0].find("IOException"), std::string::npos) << messages[0];
     EXPECT_NE(messages[0].find("File too large"), std::string::npos) << messages[0];
     EXPECT_EQ(contentsOf(path("frets.html")), earlier);
-    EXPECT_EQ(filesInFolder(), QStringList{"frets.html"});
-    EXPECT_EQ(window->Listbox1()->ListCount(), 102);
-    EXPECT_EQ(Window1(), window);
+    EXPECT_EQ(files(), QStringList{"frets.html"});
+    EXPECT_EQ(main->Listbox1()->ListCount(), 102);
+    EXPECT_EQ(Window1(), main);
 }
 
 TEST_F(SaveListTest, ControlSReachesTheCommandFromTheMainWindow) {
     enter("25", "2");
     ScriptedDialogs::AnswerNextSaveDialog(path("shortcut.html").toStdString());
-    window->Handle()->activateWindow();
-    QTest::keyClick(window->Handle(), Qt::Key_S, Qt::ControlModifier);
+    main->Handle()->activateWindow();
+    QTest::keyClick(main->Handle(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(contentsOf(path("shortcut.html")), kPageFor25Inches2Frets);
 }
 
