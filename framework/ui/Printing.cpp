@@ -27,6 +27,13 @@ QSizeF printableSize(const QPrinter& printer) {
             area.height() * kPointsPerInch / printer.logicalDpiY()};
 }
 
+// The page step: the printable width in whole points, a hair below one
+// still counting, as device pixels rarely make whole points. Each page shows
+// exactly one step, so taped pages neither overlap nor lose a sliver.
+Double pageStep(const QPrinter& printer) {
+    return std::floor(printableSize(printer).width() + 1e-6);
+}
+
 bool printsToFile(const QPrinter& printer) { return printer.outputFormat() == QPrinter::PdfFormat; }
 
 std::string targetOf(const QPrinter& printer) {
@@ -59,7 +66,7 @@ bool pdfIsComplete(const QString& path) {
 class PrintJob : public Graphics {
   public:
     PrintJob(const std::shared_ptr<QPrinter>& printer, std::unique_ptr<QPainter> painter)
-        : Graphics(printer, std::move(painter), printableSize(*printer).width(),
+        : Graphics(printer, std::move(painter), pageStep(*printer),
                    printableSize(*printer).height(), Units::Points),
           printer_(*printer) {}
 
@@ -130,10 +137,7 @@ Boolean PrinterSetup::PageSetupDialog() {
     return dialog.exec() == QDialog::Accepted;
 }
 
-Integer PrinterSetup::Width() const {
-    // Device pixels rarely make whole points; a hair below one still counts.
-    return static_cast<Integer>(std::floor(printableSize(*printer_).width() + 1e-6));
-}
+Integer PrinterSetup::Width() const { return static_cast<Integer>(pageStep(*printer_)); }
 
 std::shared_ptr<Graphics> OpenPrinterDialog(const std::shared_ptr<PrinterSetup>& setup) {
     if (!setup) throw NilObjectException("OpenPrinterDialog was given no page setup");

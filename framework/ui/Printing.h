@@ -20,9 +20,9 @@ class PrinterSetup {
     // window; False when the user cancels it, and the settings stay as they were.
     Boolean PageSetupDialog();
 
-    // The width of the page's printable area in whole points, rounded down,
-    // so that pages stepped by it overlap by less than a point rather than
-    // lose a sliver.
+    // The width of the page's printable area in whole points, rounded down:
+    // the page step, and the width each page of a job shows, so that pages
+    // stepped by it neither overlap nor lose a sliver.
     Integer Width() const;
 
     // The printer, for the framework's own use and for tests.
@@ -36,7 +36,8 @@ class PrinterSetup {
 // "Print to File (PDF)" always there) and starts the print job. Returns the
 // job's drawing surface, or nullptr when the user cancels: one unit is one
 // point of paper, the origin is the printable area's top-left, and what
-// falls outside the printable area is not printed. The job is ended and
+// falls outside the printable area, cut to `Width` whole points, is not
+// printed. The job is ended and
 // handed to the printer when the last reference to the surface goes; a
 // failure then is shown to the user, since it cannot be raised.
 // NilObjectException when `setup` is nil; IOException naming the printer or

@@ -165,9 +165,15 @@ TEST_F(OutlinePrintTest, TheRealDialogsPrintToAPdfFile) {
     const QRectF area = defaults.pageRect(QPrinter::DevicePixel);
     const double perPoint = defaults.resolution() / 72.0;
     EXPECT_NEAR(area.left() / perPoint, 10.02, 0.001);
+    EXPECT_NEAR(area.width() / perPoint, 574.98, 0.001);
     const PdfReader pdf(pdfPath);
-    expectFullSizeLines(pdf, area.left() / perPoint, area.top() / perPoint, 574,
-                        area.width() / perPoint);
+    const double left = area.left() / perPoint;
+    expectFullSizeLines(pdf, left, area.top() / perPoint, 574, 574);
+    // Each page shows exactly one page step, not the printable area's last
+    // 0.98 point as well: taped at the frame's ends, the pages neither
+    // overlap nor leave a gap.
+    EXPECT_EQ(pdf.horizontalLines(1, left + 573.5).size(), 2u);
+    EXPECT_TRUE(pdf.horizontalLines(1, left + 574.5).empty());
 }
 
 const PdfReader::Word* findWord(const std::vector<PdfReader::Word>& words, const QString& text) {
