@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLineEdit>
 #include <QPageSetupDialog>
@@ -194,7 +195,11 @@ TEST_F(OutlinePrintTest, LabelsAndCaptionsOnPaper) {
     EXPECT_GT(caption->top, kMargin + 1);
     EXPECT_LT(caption->bottom - caption->top, 12);
     EXPECT_GT(caption->bottom - caption->top, 5);
-    EXPECT_NEAR(caption->right - caption->left, 20, 8) << "\"Scale\" at 8 points";
+    QFont eightPoints = QApplication::font();
+    eightPoints.setPixelSize(8);  // on paper one unit is one point
+    EXPECT_NEAR(caption->right - caption->left,
+                QFontMetricsF(eightPoints).horizontalAdvance("Scale"), 1)
+        << "\"Scale\" at 8 points";
     EXPECT_TRUE(pdf.text(1).contains("Scale Length: 25.5"));
     EXPECT_FALSE(pdf.text(1).contains("Dulcimer"));
     // Fret 1's label 12 points left of its line, at half the board's height.
