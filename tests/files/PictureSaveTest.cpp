@@ -76,10 +76,11 @@ TEST_F(PictureSaveTest, AFolderThatRefusesNewFilesStillLetsItsFilesBeReplaced) {
     if (geteuid() == 0 && prctl(PR_CAPBSET_READ, CAP_DAC_OVERRIDE) == 1) {
         QProcess child;
         child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start("setpriv", {"--bounding-set=-dac_override,-dac_read_search,-fowner",
-                                QCoreApplication::applicationFilePath(),
-                                "--gtest_filter=PictureSaveTest."
-                                "AFolderThatRefusesNewFilesStillLetsItsFilesBeReplaced"});
+        child.start("setpriv",
+                    {"--inh-caps=-all", "--bounding-set=-dac_override,-dac_read_search,-fowner",
+                     QCoreApplication::applicationFilePath(),
+                     "--gtest_filter=PictureSaveTest."
+                     "AFolderThatRefusesNewFilesStillLetsItsFilesBeReplaced"});
         ASSERT_TRUE(child.waitForFinished(60000));
         const QString output = QString::fromUtf8(child.readAll());
         EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
