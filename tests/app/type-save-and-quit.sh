@@ -11,11 +11,18 @@ saved=$2
 pid=$!
 trap 'kill -9 $pid 2>/dev/null' EXIT
 
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n 1)
-if [ -z "$window" ]; then
-    echo "the Velmora window did not appear" >&2
-    exit 90
-fi
+# The id of the visible window titled $1, once it is shown; else ends the
+# script with status $2, naming $3.
+wait_for_window() {
+    found=$(timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -n 1)
+    if [ -z "$found" ]; then
+        echo "$3 did not appear" >&2
+        exit "$2"
+    fi
+}
+
+wait_for_window '^Velmora$' 90 "the Velmora window"
+window=$found
 # Without a window manager the window gets the keyboard by input focus.
 xdotool windowfocus --sync "$window"
 sleep 0.5
@@ -26,12 +33,8 @@ xdotool type --delay 60 "24"
 sleep 0.3
 
 xdotool key ctrl+s
-dialog=$(timeout 30 xdotool search --sync --onlyvisible --name '^Save As$' | head -n 1)
-if [ -z "$dialog" ]; then
-    echo "the save dialog did not appear" >&2
-    exit 92
-fi
-xdotool windowfocus --sync "$dialog"
+wait_for_window '^Save As$' 92 "the save dialog"
+xdotool windowfocus --sync "$found"
 sleep 0.5
 # The file name field has the focus, holding the proposed name.
 xdotool key --delay 60 ctrl+a
