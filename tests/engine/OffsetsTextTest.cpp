@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 #include <string>
 #include <vector>
@@ -159,14 +160,31 @@ TEST(OffsetsTextTest, NoFretsGivesTheHeaderOnlyAndOneFretGivesDashes) {
     EXPECT_EQ(Split(lines[6], "\t").size(), 7u);
 }
 
-TEST(OffsetsTextTest, EveryFieldOneReadsBackAsThePositionRounded) {
-    const cFretCalculator calculator = dulcimer(34.5, 100, 5, true, {true, true, true, true, true});
+// A dulcimer's frets and half frets all lie on semitones of a 12-tone
+// octave: fret 7k + d on semitone 12k + {2, 4, 5, 7, 9, 10, 12}[d - 1], the
+// half fret after diatonic fret 7k + d one semitone above it.
+int semitoneOf(const std::string& label) {
+    static const int diatonic[] = {0, 2, 4, 5, 7, 9, 10};
+    const bool half = label.ends_with("+");
+    const int fret = std::stoi(half ? label.substr(0, label.size() - 1) : label);
+    return 12 * (fret / 7) + diatonic[fret % 7] + (half ? 1 : 0);
+}
+
+TEST(OffsetsTextTest, EveryFieldOneIsItsSemitonesPositionToFiveDecimals) {
+    const double scale = 34.5;
+    const cFretCalculator calculator =
+        dulcimer(scale, 100, 5, true, {true, true, true, true, true});
     const auto lines = linesOf(calculator.FretAsOffsets());
     ASSERT_EQ(lines.size(), 4u + 100 + 25 + 2);
     for (std::size_t i = 4; i + 2 < lines.size(); ++i) {
         const auto fields = Split(lines[i], "\t");
         ASSERT_EQ(fields.size(), 7u) << lines[i];
-        EXPECT_EQ(Format(Val(fields[1]), "###.00000"), fields[1]);
+        const double position = scale * (1 - std::pow(2.0, -semitoneOf(fields[0]) / 12.0));
+        const std::size_t point = fields[1].find('.');
+        ASSERT_NE(point, std::string::npos) << lines[i];
+        EXPECT_EQ(fields[1].size() - point - 1, 5u) << lines[i];
+        // Rounded, not cut off: within half of the fifth decimal.
+        EXPECT_NEAR(std::stod(fields[1]), position, 0.000005 + 1e-12) << lines[i];
     }
 }
 
