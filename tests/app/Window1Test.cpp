@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <set>
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QImage>
 #include <QMenuBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTableView>
 #include <QTest>
 
@@ -25,6 +30,35 @@ class Window1Test : public FreshStartTest {
     // Types the text into the field, key by key.
     static void type(TextField& field, const char* text) {
         QTest::keyClicks(field.Handle(), QString::fromUtf8(text));
+    }
+
+    // Replaces the field's text as a user does: select all, then type.
+    static void retype(TextField& field, const char* text) {
+        QTest::keyClick(field.Handle(), Qt::Key_A, Qt::ControlModifier);
+        type(field, text);
+    }
+
+    // Clicks the box on its tick mark.
+    static void click(CheckBox& box) {
+        QWidget* widget = box.Handle();
+        QStyleOptionButton option;
+        option.initFrom(widget);
+        const QRect mark =
+            widget->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, widget);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, mark.center());
+    }
+
+    // Every cell of the list, row by row.
+    std::vector<std::vector<std::string>> table() const {
+        std::vector<std::vector<std::string>> rows;
+        auto list = window->Listbox1();
+        for (Integer row = 0; row < list->ListCount(); ++row) {
+            rows.emplace_back();
+            for (Integer column = 0; column < 7; ++column) {
+                rows.back().push_back(list->Cell(row, column));
+            }
+        }
+        return rows;
     }
 
     std::vector<std::string> labels() const {
@@ -161,6 +195,138 @@ TEST_F(Window1Test, SimplifyReachesTheEngine) {
     window->TextField2()->setText("3");
     window->cbSimplify()->setValue(true);
     EXPECT_TRUE(window->thisFretData->Simplify);
+}
+
+// Each input, changed by the user, rebuilds the table at once; changed back,
+// it gives the very table it started from.
+TEST_F(Window1Test, EveryInputRebuildsTheTableWhenTheUserChangesIt) {
+    window->TextField1()->setText("25.5");
+    window->TextField2()->setText("12");
+    auto& w = *window;
+    const struct {
+        const char* input;
+        bool dulcimer;  // the "Dulcimer" box before the change
+        std::function<void()> change, changeBack;
+        int row, column;
+        const char *before, *after;
+    } cases[] = {
+        {"scale length", false, [&] { retype(*w.TextField1(), "27"); },
+         [&] { retype(*w.TextField1(), "25.5"); }, 0, 1, "1.431", "1.515"},
+        {"number of frets", false,
+         [&] { QTest::keyClick(w.TextField2()->Handle(), Qt::Key_Backspace); },
+         [&] { type(*w.TextField2(), "2"); }, 1, 0, "2", ""},
+        {"frets per octave", false,
+         [&] { QTest::keyClick(w.TextField3()->Handle(), Qt::Key_Backspace); },
+         [&] { type(*w.TextField3(), "2"); }, 0, 1, "1.431", "12.750"},
+        {"precision", false, [&] { QTest::keyClick(w.PopupMenu1()->Handle(), Qt::Key_Down); },
+         [&] { QTest::keyClick(w.PopupMenu1()->Handle(), Qt::Key_Up); }, 0, 1, "1.431", "1.4312"},
+        {"Simplify Factions", false, [&] { click(*w.cbSimplify()); },
+         [&] { click(*w.cbSimplify()); }, 0, 3, "1 28/64", "1 7/16"},
+        {"Dulcimer", false, [&] { click(*w.CheckBox7()); }, [&] { click(*w.CheckBox7()); }, 0, 1,
+         "1.431", "2.782"},
+        // On a dulcimer with the design's Six+: 1 2 3 4 5 6 6+ 7 ...
+        {"Zero+", true, [&] { click(*w.CheckBox1()); }, [&] { click(*w.CheckBox1()); }, 0, 0, "1",
+         "0+"},
+        {"One+", true, [&] { click(*w.CheckBox2()); }, [&] { click(*w.CheckBox2()); }, 1, 0, "2",
+         "1+"},
+        {"Three+", true, [&] { click(*w.CheckBox3()); }, [&] { click(*w.CheckBox3()); }, 3, 0, "4",
+         "3+"},
+        {"Four+", true, [&] { click(*w.CheckBox4()); }, [&] { click(*w.CheckBox4()); }, 4, 0, "5",
+         "4+"},
+        {"Six+", true, [&] { click(*w.CheckBox5()); }, [&] { click(*w.CheckBox5()); }, 6, 0, "6+",
+         "7"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input);
+        window->CheckBox7()->setValue(c.dulcimer);
+        const auto before = table();
+        ASSERT_GT(before.size(), static_cast<std::size_t>(c.row));
+        EXPECT_EQ(before[c.row][c.column], c.before);
+
+        c.change();
+        const auto after = table();
+        ASSERT_GT(after.size(), static_cast<std::size_t>(c.row));
+        EXPECT_EQ(after[c.row][c.column], c.after);
+
+        c.changeBack();
+        EXPECT_EQ(table(), before);
+    }
+}
+
+// Ticked alone on a 16-fret dulcimer, each box gives its half fret in every
+// octave that the frets reach, each row right after its diatonic fret.
+TEST_F(Window1Test, EachHalfFretBoxAloneGivesItsOwnRows) {
+    window->TextField1()->setText("27");
+    window->TextField2()->setText("16");
+    window->CheckBox7()->setValue(true);
+    auto& w = *window;
+    const struct {
+        const char* box;
+        std::shared_ptr<CheckBox> (Window1::*accessor)() const;
+        std::set<int> after;  // the diatonic frets followed by a half fret
+        const char* firstPosition;
+    } cases[] = {
+        {"Zero+", &Window1::CheckBox1, {0, 7, 14}, "1.515"},  // semitone 1
+        {"One+", &Window1::CheckBox2, {1, 8, 15}, "4.296"},   // semitone 3
+        {"Three+", &Window1::CheckBox3, {3, 10}, "7.908"},    // semitone 6
+        {"Four+", &Window1::CheckBox4, {4, 11}, "9.991"},     // semitone 8
+        {"Six+", &Window1::CheckBox5, {6, 13}, "12.697"},     // semitone 11
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.box);
+        for (auto box : {w.CheckBox1(), w.CheckBox2(), w.CheckBox3(), w.CheckBox4(), w.CheckBox5()})
+            box->setValue(false);
+        ASSERT_FALSE(anyHalfFret(labels()));
+        click(*(w.*c.accessor)());
+
+        std::vector<std::string> expected;
+        if (c.after.contains(0)) expected.push_back("0+");
+        for (int fret = 1; fret <= 16; ++fret) {
+            expected.push_back(std::to_string(fret));
+            if (c.after.contains(fret)) expected.push_back(std::to_string(fret) + "+");
+        }
+        expected.insert(expected.end(), {"", "Last Fret to Bridge"});
+        EXPECT_EQ(labels(), expected);
+
+        const auto rows = labels();
+        const auto first = std::find_if(rows.begin(), rows.end(), [](const std::string& label) {
+            return label.ends_with("+");
+        });
+        ASSERT_NE(first, rows.end());
+        EXPECT_EQ(window->Listbox1()->Cell(first - rows.begin(), 1), c.firstPosition);
+    }
+}
+
+// 25.5 inches, two frets: every decimal field, in inches and millimetres,
+// has as many decimals as the precision chosen.
+TEST_F(Window1Test, EveryPrecisionShowsItsOwnNumberOfDecimals) {
+    window->TextField1()->setText("25.5");
+    window->TextField2()->setText("2");
+    using Row = std::vector<std::string>;
+    const struct {
+        Row fret1, fret2, bridge;
+    } precisions[] = {
+        {{"1.4", "36.4"}, {"2.8", "1.4", "70.7", "34.3"}, {"22.7\"", "577.0 mm"}},
+        {{"1.43", "36.35"}, {"2.78", "1.35", "70.66", "34.31"}, {"22.72\"", "577.04 mm"}},
+        {{"1.431", "36.353"}, {"2.782", "1.351", "70.665", "34.312"}, {"22.718\"", "577.035 mm"}},
+        {{"1.4312", "36.3526"},
+         {"2.7821", "1.3509", "70.6649", "34.3123"},
+         {"22.7179\"", "577.0351 mm"}},
+        {{"1.43121", "36.35261"},
+         {"2.78208", "1.35088", "70.66490", "34.31229"},
+         {"22.71792\"", "577.03510 mm"}},
+    };
+    auto list = window->Listbox1();
+    for (Integer index = 0; index < 5; ++index) {
+        SCOPED_TRACE(index + 1);
+        window->PopupMenu1()->setListIndex(index);
+        const auto& p = precisions[index];
+        ASSERT_EQ(list->ListCount(), 4);
+        EXPECT_EQ((Row{list->Cell(0, 1), list->Cell(0, 5)}), p.fret1);
+        EXPECT_EQ((Row{list->Cell(1, 1), list->Cell(1, 2), list->Cell(1, 5), list->Cell(1, 6)}),
+                  p.fret2);
+        EXPECT_EQ((Row{list->Cell(3, 1), list->Cell(3, 3)}), p.bridge);
+    }
 }
 
 TEST_F(Window1Test, EachCellIsPaintedWithTheGradientAndABlackRightEdge) {
