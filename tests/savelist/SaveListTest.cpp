@@ -71,6 +71,35 @@ TEST_F(SaveListTest, ADulcimersHalfFretIsARowOfItsOwnAfterItsFret) {
     EXPECT_EQ(page.find("+"), at + 4 + cell.size() + 1) << "one half fret only";
 }
 
+TEST_F(SaveListTest, ThePageKeepsTheDecimalsOfEveryPrecision) {
+    enter("25.5", "2");
+    const struct {
+        const char *inches, *mm, *bridgeInches, *bridgeMm;
+    } precisions[] = {
+        {"1.4", "36.4", "22.7", "577.0"},
+        {"1.43", "36.35", "22.72", "577.04"},
+        {"1.431", "36.353", "22.718", "577.035"},
+        {"1.4312", "36.3526", "22.7179", "577.0351"},
+        {"1.43121", "36.35261", "22.71792", "577.03510"},
+    };
+    const std::string cell = "<TD ALIGN=CENTER>";
+    for (Integer index = 0; index < 5; ++index) {
+        SCOPED_TRACE(index + 1);
+        main->PopupMenu1()->setListIndex(index);
+        const auto& p = precisions[index];
+        const QString file = path("precision.html");
+        ScriptedDialogs::AnswerNextSaveDialog(file.toStdString());
+        EXPECT_TRUE(main->_mnuSaveHTML_Action());
+        const std::string page = contentsOf(file);
+        const std::string fret1 = "<TR>" + cell + "1" + cell + p.inches + cell + "--" + cell +
+                                  "1 28/64" + cell + "--" + cell + p.mm + cell + "--<TR>";
+        EXPECT_NE(page.find(fret1), std::string::npos) << page;
+        const std::string bridge = "Last Fret to Bridge" + cell + p.bridgeInches + "\"" + cell +
+                                   "22 46/64\"" + cell + p.bridgeMm + " mm" + cell;
+        EXPECT_NE(page.find(bridge), std::string::npos) << page;
+    }
+}
+
 TEST_F(SaveListTest, TypedTextIsWrittenAsTypedButCannotBecomeMarkup) {
     main->TextField1()->setText(" <b>& ");
     main->TextField2()->setText("2 frets");
