@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QTest>
 
@@ -37,13 +38,53 @@ int darkPixelsIn(const QImage& image, const QRect& area) {
     return count;
 }
 
-// The column of each fret of an equal-tempered 12-tone scale, positions
-// rounded to `decimals` places as the fret table shows them.
-std::vector<int> fretColumns(double scale, int frets, int decimals) {
+// The bounding box of every pixel with any ink in the area, the light edges
+// of smoothed text included.
+QRect inkIn(const QImage& image, const QRect& area) {
+    QRect ink;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 250) ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+// Where the glyphs of the text, drawn at 9 pixels with its baseline starting
+// at x, y, cover the picture.
+QRectF glyphsAt(const QString& text, double x, double y) {
+    QFont ninePixels = QApplication::font();
+    ninePixels.setPixelSize(9);  // in the picture one unit is one pixel
+    return QFontMetricsF(ninePixels).tightBoundingRect(text).translated(x, y);
+}
+
+// The ink covers the glyphs' box: rows exactly, as the glyphs sit on whole
+// pixels vertically; across, centred on it within a pixel and as wide give or
+// take two, as each glyph starts on a whole pixel.
+void expectInkOver(const QRect& ink, const QRectF& glyphs) {
+    ASSERT_FALSE(ink.isNull());
+    EXPECT_NEAR(ink.left() + ink.width() / 2.0, glyphs.center().x(), 0.75) << "centre";
+    EXPECT_NEAR(ink.width(), glyphs.width(), 2) << "width";
+    EXPECT_NEAR(ink.top(), glyphs.top(), 0.5) << "top";
+    EXPECT_NEAR(ink.bottom() + 1, glyphs.bottom(), 0.5) << "bottom";
+}
+
+// The position of each fret of an equal-tempered 12-tone scale, in inches
+// rounded to `decimals` places as the fret table shows them, and the pixel
+// column of its line.
+std::vector<double> fretPositions(double scale, int frets, int decimals) {
     const double unit = std::pow(10.0, decimals);
-    std::vector<int> columns;
+    std::vector<double> positions;
     for (int n = 1; n <= frets; ++n) {
-        const double position = std::round(scale * (1 - std::pow(2.0, -n / 12.0)) * unit) / unit;
+        positions.push_back(std::round(scale * (1 - std::pow(2.0, -n / 12.0)) * unit) / unit);
+    }
+    return positions;
+}
+
+std::vector<int> fretColumns(double scale, int frets, int decimals) {
+    std::vector<int> columns;
+    for (double position : fretPositions(scale, frets, decimals)) {
         columns.push_back(static_cast<int>(std::floor(position * 72)));
     }
     return columns;
@@ -95,26 +136,38 @@ TEST_F(OutlinePictureTest, OneBoardAtSeventyTwoPixelsPerInch) {
     expected.push_back(1835);
     for (int y : {1, 20, 40, 70, 90, 106}) EXPECT_EQ(blackColumns(image, y), expected) << y;
 
-    // Each label just left of its line at half height: fret 1's at 91.
+    // Each label in 9-pixel text, its baseline starting 12 pixels left of its
+    // line at half height: fret 1's at 91.032, 54.
+    const std::vector<double> positions = fretPositions(25.5, 22, 3);
     for (std::size_t fret = 1; fret + 1 < expected.size(); ++fret) {
-        const int line = expected[fret];
-        EXPECT_GT(darkPixelsIn(image, QRect(line - 12, 45, 11, 10)), 0) << "fret " << fret;
+        SCOPED_TRACE(fret);
+        const QString label = QString::number(fret);
+        const QRect between(expected[fret - 1] + 1, 20, expected[fret] - expected[fret - 1] - 1,
+                            80);
+        expectInkOver(inkIn(image, between), glyphsAt(label, positions[fret - 1] * 72 - 12, 54));
     }
-    EXPECT_EQ(darkPixelsIn(image, QRect(80, 45, 10, 10)), 0) << "left of label 1";
-    // The caption in the top left corner, about 9 pixels high.
-    EXPECT_GT(darkPixelsIn(image, QRect(5, 1, 60, 10)), 20);
-    EXPECT_EQ(darkPixelsIn(image, QRect(5, 16, 90, 20)), 0) << "no second caption";
-    EXPECT_EQ(darkPixelsIn(image, QRect(150, 1, 50, 40)), 0) << "caption at most 145 wide";
+    // The caption in 9-pixel text in the top left corner, its baseline
+    // starting at 5, 10; nothing below it.
+    expectInkOver(inkIn(image, QRect(1, 1, expected[1] - 1, 19)),
+                  glyphsAt("Scale Length: 25.5", 5, 10));
+    EXPECT_EQ(darkPixelsIn(image, QRect(5, 20, 90, 20)), 0) << "no second caption";
 }
 
+// The lines lie where the table's texts put them, at every precision: fret 1
+// of 25.5 inches at 1.4 inches (100.8) with one decimal, 1.43 (102.96) with
+// two. From three decimals on the rounding moves a line by less than a pixel.
 TEST_F(OutlinePictureTest, LinesFollowTheTablesPrecision) {
-    enter("25.5", "22", 0);
-    const QImage image = save("precision1.png");
-    std::vector<int> expected = fretColumns(25.5, 22, 1);
-    EXPECT_EQ(expected.front(), 100);  // 1.4 inches
-    expected.insert(expected.begin(), 0);
-    expected.push_back(1835);
-    EXPECT_EQ(blackColumns(image, 90), expected);
+    const int fretOneColumns[] = {100, 102, 103, 103, 103};
+    for (int decimals = 1; decimals <= 5; ++decimals) {
+        SCOPED_TRACE(decimals);
+        enter("25.5", "22", decimals - 1);
+        const QImage image = save("precision.png");
+        std::vector<int> expected = fretColumns(25.5, 22, decimals);
+        EXPECT_EQ(expected.front(), fretOneColumns[decimals - 1]);
+        expected.insert(expected.begin(), 0);
+        expected.push_back(1835);
+        EXPECT_EQ(blackColumns(image, 90), expected);
+    }
 }
 
 TEST_F(OutlinePictureTest, DulcimerHalfFretsAndCaption) {
