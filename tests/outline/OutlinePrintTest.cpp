@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include <QApplication>
 #include <QComboBox>
@@ -238,6 +239,50 @@ TEST_F(OutlinePrintTest, TenBoardsLieTwoInchesApart) {
         EXPECT_NEAR(edges[2 * board + 1] - kMargin, 144.0 * board + 108, 0.1) << board;
     }
     EXPECT_NEAR(edges[18] - kMargin, 1296, 0.1);
+
+    // Every board has fret lines of its own from its top to its bottom: along
+    // fret 1's line, one dark run per board (the frame's edges joined to it),
+    // centred half-way down the board.
+    const auto runs = pdf.horizontalLines(1, kMargin + 103.032);
+    ASSERT_EQ(runs.size(), 10u);
+    for (std::size_t board = 0; board < 10; ++board) {
+        EXPECT_NEAR(runs[board] - kMargin, 144.0 * board + 54, 0.2) << board;
+    }
+    // Across the fourth board (top at 432) just inside its edges: every fret
+    // line that the first board shows; in the gap below it none.
+    const auto firstBoard = pdf.verticalLines(1, kMargin + 80);
+    ASSERT_EQ(firstBoard.size(), 7u);  // the frame's left end and frets 1 to 6
+    for (double y : {433.0, 539.0}) {
+        const auto fourth = pdf.verticalLines(1, kMargin + y);
+        ASSERT_EQ(fourth.size(), firstBoard.size()) << y;
+        for (std::size_t i = 0; i < fourth.size(); ++i) {
+            EXPECT_NEAR(fourth[i], firstBoard[i], 0.05) << y;
+        }
+    }
+    EXPECT_TRUE(pdf.verticalLines(1, kMargin + 558).empty());
+
+    // Each board's own label of fret 1, half-way down it, and its own caption
+    // 10 points below its top.
+    auto wordsOnPage1 = [words = pdf.words(1)](const QString& text) {
+        std::vector<PdfReader::Word> found;
+        std::copy_if(words.begin(), words.end(), std::back_inserter(found),
+                     [&](const PdfReader::Word& w) { return w.text == text; });
+        std::sort(found.begin(), found.end(),
+                  [](const auto& a, const auto& b) { return a.top < b.top; });
+        return found;
+    };
+    const auto labels = wordsOnPage1("1");
+    const auto captions = wordsOnPage1("Scale");
+    ASSERT_EQ(labels.size(), 10u);
+    ASSERT_EQ(captions.size(), 10u);
+    for (std::size_t board = 0; board < 10; ++board) {
+        SCOPED_TRACE(board);
+        const double top = kMargin + 144.0 * board;
+        EXPECT_NEAR(labels[board].left, kMargin + 91.032, 1);
+        EXPECT_NEAR(labels[board].bottom, top + 54, 2.5);
+        EXPECT_NEAR(captions[board].left, kMargin + 5, 1);
+        EXPECT_NEAR(captions[board].bottom, top + 10, 2.5);
+    }
 }
 
 TEST_F(OutlinePrintTest, OneBoardIsASingleStrip) {
