@@ -64,6 +64,29 @@ std::vector<FretRow> fretRows(const std::string& offsets) {
     }
     return rows;
 }
+
+// Where one board lies on its surface and how it is framed: the picture frames
+// its own edges, the board length truncated to whole pixels; the paper frames
+// the board length itself.
+struct BoardPlace {
+    Double left, top;  // the nut's end of the board
+    Double frameWidth, height;
+    Double captionX;
+};
+
+// The board's frame, a line and a label for each fret row, and its captions,
+// in the surface's current colour and text size.
+void drawBoard(Graphics& g, const std::vector<FretRow>& rows, const BoardPlace& place) {
+    g.DrawRect(place.left, place.top, place.frameWidth, place.height);
+    for (const FretRow& row : rows) {
+        const Double x = row.position * kUnitsPerInch + place.left;
+        g.DrawLine(x, place.top, x, place.top + place.height);
+        g.DrawString(row.label, x - 12, place.top + place.height / 2, 0, false);
+    }
+    g.DrawString("Scale Length: " + Str(fretData()->scale_length), place.captionX, place.top + 10,
+                 0, false);
+    if (fretData()->isDulcimer) g.DrawString("Dulcimer", place.captionX, place.top + 30, 0, false);
+}
 }  // namespace
 
 std::shared_ptr<class frmFretOutline> frmFretOutline() {
@@ -188,17 +211,14 @@ void frmFretOutline::FileHorz() {
     g->setForeColor(kWhite);
     g->FillRect(0, 0, static_cast<Double>(g->Width()), static_cast<Double>(g->Height()));
     g->setForeColor(kBlack);
-    g->DrawRect(0, 0, static_cast<Double>(g->Width()), static_cast<Double>(g->Height()));
-
     const std::vector<FretRow> rows = fretRows(fretData()->FretAsOffsets());
     g->setTextSize(9);
-    for (const FretRow& row : rows) {
-        const Double x = row.position * kUnitsPerInch;
-        g->DrawLine(x, 0, x, static_cast<Double>(g->Height()));
-        g->DrawString(row.label, x - 12, static_cast<Double>(g->Height() / 2), 0, false);
-    }
-    g->DrawString("Scale Length: " + Str(fretData()->scale_length), 5, 10, 0, false);
-    if (fretData()->isDulcimer) g->DrawString("Dulcimer", 5, 30, 0, false);
+    drawBoard(*g, rows,
+              {.left = 0,
+               .top = 0,
+               .frameWidth = static_cast<Double>(g->Width()),
+               .height = static_cast<Double>(g->Height()),
+               .captionX = 5});
 
     const auto png = FileTypes1::Png();
     if (!png) throw NilObjectException("the PNG file type is not registered");
@@ -222,21 +242,15 @@ void frmFretOutline::PrintHorz() {
     // left by the page offset.
     Integer pageOffset = 0;
     while (static_cast<Double>(pageOffset) < boardLength) {
-        const Double left = -static_cast<Double>(pageOffset);
         Integer boardTop = 0;
         for (Integer board = 0; board <= PopupMenu1()->ListIndex(); ++board) {
-            const auto top = static_cast<Double>(boardTop);
-            g->DrawRect(left, top, boardLength, kBoardHeight);
-            for (const FretRow& row : rows) {
-                const Double x = row.position * kUnitsPerInch + left;
-                g->DrawLine(x, top, x, top + kBoardHeight);
-                g->DrawString(row.label, x - 12, top + kBoardHeight / 2, 0, false);
-            }
-            // Beyond the printable width on every page but the first.
-            const auto captionX = static_cast<Double>(pageOffset + 5);
-            g->DrawString("Scale Length: " + Str(fretData()->scale_length), captionX, top + 10, 0,
-                          false);
-            if (fretData()->isDulcimer) g->DrawString("Dulcimer", captionX, top + 30, 0, false);
+            drawBoard(*g, rows,
+                      {.left = -static_cast<Double>(pageOffset),
+                       .top = static_cast<Double>(boardTop),
+                       .frameWidth = boardLength,
+                       .height = kBoardHeight,
+                       // Beyond the printable width on every page but the first.
+                       .captionX = static_cast<Double>(pageOffset + 5)});
             boardTop += kBoardPitch;
         }
         const Integer step = setup->Width();
