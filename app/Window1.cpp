@@ -13,40 +13,10 @@
 
 namespace {
 const Color kBlack = RGB(0, 0, 0);
-const Color kWhite = RGB(255, 255, 255);
-
-std::string textFieldRecord(const std::string& name, const ControlDesign& design,
-                            const std::string& text) {
-    return ControlRecord(name, design,
-                         {{"AcceptTabs", false},
-                          {"Alignment", Integer{0}},
-                          {"AutomaticallyCheckSpelling", false},
-                          {"BackColor", kWhite},
-                          {"Border", true},
-                          {"CueText", std::string()},
-                          {"Format", std::string()},
-                          {"LimitText", Integer{0}},
-                          {"Mask", std::string()},
-                          {"Password", false},
-                          {"ReadOnly", false},
-                          {"Text", text},
-                          {"TextColor", kBlack},
-                          {"Transparent", true},
-                          {"UseFocusRing", true}});
-}
-
-std::string checkBoxRecord(const std::string& name, const ControlDesign& design,
-                           const std::string& caption, Boolean value, Boolean transparent = true) {
-    return ControlRecord(name, design,
-                         {{"Caption", caption},
-                          {"State", Integer{value ? 1 : 0}},
-                          {"Transparent", transparent},
-                          {"Value", value}});
-}
 
 std::string halfFretRecord(const std::string& name, Integer top, Integer tabIndex,
                            const std::string& caption, Boolean value) {
-    return checkBoxRecord(name,
+    return CheckBoxRecord(RecordOrder::MainWindow, name,
                           {.left = 53,
                            .top = top,
                            .width = 140,
@@ -82,42 +52,41 @@ void Window1::CreateControls() { _CreateControls0(); }
 // values raise no event of the window.
 void Window1::_CreateControls0() {
     static const std::string label1 =
-        LabelRecord("Label1", {.left = 20, .top = 14, .width = 100, .height = 20, .tabIndex = 0},
-                    "Scale Length:");
+        LabelRecord(RecordOrder::MainWindow, "Label1",
+                    {.left = 20, .top = 14, .width = 100, .height = 20, .tabIndex = 0},
+                    {.text = "Scale Length:"});
     _CreateControl<Label>("Label1", label1);
 
-    static const std::string textField1 = textFieldRecord(
-        "TextField1", {.left = 132, .top = 13, .width = 80, .height = 22, .tabIndex = 1}, "");
+    static const std::string textField1 =
+        TextFieldRecord(RecordOrder::MainWindow, "TextField1",
+                        {.left = 132, .top = 13, .width = 80, .height = 22, .tabIndex = 1}, "");
     _CreateControl<TextField>("TextField1", textField1)->TextChange = [this](TextField& control) {
         TextField1_TextChange(control);
     };
 
     static const std::string label2 =
-        LabelRecord("Label2", {.left = 224, .top = 14, .width = 61, .height = 20, .tabIndex = 2},
-                    "Inches" + Chr(13));
+        LabelRecord(RecordOrder::MainWindow, "Label2",
+                    {.left = 224, .top = 14, .width = 61, .height = 20, .tabIndex = 2},
+                    {.text = "Inches" + Chr(13)});
     _CreateControl<Label>("Label2", label2);
 
-    static const std::string textField2 = textFieldRecord(
-        "TextField2", {.left = 132, .top = 46, .width = 80, .height = 22, .tabIndex = 4}, "");
+    static const std::string textField2 =
+        TextFieldRecord(RecordOrder::MainWindow, "TextField2",
+                        {.left = 132, .top = 46, .width = 80, .height = 22, .tabIndex = 4}, "");
     _CreateControl<TextField>("TextField2", textField2)->TextChange = [this](TextField& control) {
         TextField2_TextChange(control);
     };
 
     static const std::string label4 =
-        LabelRecord("Label4", {.left = 20, .top = 47, .width = 108, .height = 20, .tabIndex = 3},
-                    "Number of Frets:");
+        LabelRecord(RecordOrder::MainWindow, "Label4",
+                    {.left = 20, .top = 47, .width = 108, .height = 20, .tabIndex = 3},
+                    {.text = "Number of Frets:"});
     _CreateControl<Label>("Label4", label4);
 
-    static const std::string groupBox1 =
-        ControlRecord("GroupBox1",
-                      {.left = 37,
-                       .top = 197,
-                       .width = 175,
-                       .height = 158,
-                       .tabIndex = 10,
-                       .enabled = false,
-                       .dataBound = false},
-                      {{"Caption", std::string()}, {"Transparent", true}});
+    static const std::string groupBox1 = GroupBoxRecord(
+        RecordOrder::MainWindow, "GroupBox1",
+        {.left = 37, .top = 197, .width = 175, .height = 158, .tabIndex = 10, .enabled = false},
+        true);
     _CreateControl<GroupBox>("GroupBox1", groupBox1);
 
     // The five half-fret boxes inside the group box, in creation order.
@@ -150,78 +119,57 @@ void Window1::_CreateControls0() {
             };
     }
 
-    static const std::string checkBox7 = checkBoxRecord(
-        "CheckBox7", {.left = 20, .top = 177, .width = 100, .height = 20, .tabIndex = 9},
-        "Dulcimer", false);
+    static const std::string checkBox7 = CheckBoxRecord(
+        RecordOrder::MainWindow, "CheckBox7",
+        {.left = 20, .top = 177, .width = 100, .height = 20, .tabIndex = 9}, "Dulcimer", false);
     _CreateControl<CheckBox>("CheckBox7", checkBox7)->Action = [this](CheckBox& control) {
         CheckBox7_Action(control);
     };
 
-    static const std::string textField3 = textFieldRecord(
-        "TextField3", {.left = 132, .top = 80, .width = 80, .height = 22, .tabIndex = 6}, "12");
+    static const std::string textField3 =
+        TextFieldRecord(RecordOrder::MainWindow, "TextField3",
+                        {.left = 132, .top = 80, .width = 80, .height = 22, .tabIndex = 6}, "12");
     _CreateControl<TextField>("TextField3", textField3)->TextChange = [this](TextField& control) {
         TextField3_TextChange(control);
     };
 
     static const std::string label5 =
-        LabelRecord("Label5", {.left = 20, .top = 81, .width = 108, .height = 20, .tabIndex = 5},
-                    "Frets Per Octave:");
+        LabelRecord(RecordOrder::MainWindow, "Label5",
+                    {.left = 20, .top = 81, .width = 108, .height = 20, .tabIndex = 5},
+                    {.text = "Frets Per Octave:"});
     _CreateControl<Label>("Label5", label5);
 
     static const std::string label6 =
-        LabelRecord("Label6", {.left = 20, .top = 113, .width = 108, .height = 20, .tabIndex = 7},
-                    "Precision:");
+        LabelRecord(RecordOrder::MainWindow, "Label6",
+                    {.left = 20, .top = 113, .width = 108, .height = 20, .tabIndex = 7},
+                    {.text = "Precision:"});
     _CreateControl<Label>("Label6", label6);
 
     // The record lists the index before the items; Open selects "3" anyway.
-    static const std::string popupMenu1 = ControlRecord(
-        "PopupMenu1", {.left = 132, .top = 113, .width = 80, .height = 20, .tabIndex = 8},
-        {{"ListIndex", Integer{0}},
-         {"InitialValue", "1" + Chr(13) + "2" + Chr(13) + "3" + Chr(13) + "4" + Chr(13) + "5"},
-         {"Transparent", true}});
+    static const std::string popupMenu1 =
+        PopupMenuRecord(RecordOrder::MainWindow, "PopupMenu1",
+                        {.left = 132, .top = 113, .width = 80, .height = 20, .tabIndex = 8},
+                        "1" + Chr(13) + "2" + Chr(13) + "3" + Chr(13) + "4" + Chr(13) + "5");
     _CreateControl<PopupMenu>("PopupMenu1", popupMenu1)->Change = [this](PopupMenu& control) {
         PopupMenu1_Change(control);
     };
 
-    static const std::string listbox1 =
-        ControlRecord("Listbox1",
-                      {.left = 309,
-                       .top = 14,
-                       .width = 630,
-                       .height = 416,
-                       .tabIndex = 12,
-                       .lockedOnAllSides = true},
-                      {{"AutoHideScrollbars", true},
-                       {"Border", true},
-                       {"ColumnCount", Integer{7}},
-                       {"ColumnsResizable", false},
-                       {"ColumnWidths", std::string("10%,15%,15%,15%,15%,15%,15%")},
-                       {"DefaultRowHeight", Integer{22}},
-                       {"EnableDrag", false},
-                       {"EnableDragReorder", false},
-                       {"GridLinesHorizontal", Integer{0}},
-                       {"GridLinesVertical", Integer{0}},
-                       {"HasHeading", true},
-                       {"HeadingIndex", Integer{-1}},
-                       {"Hierarchical", false},
-                       {"InitialValue", std::string()},
-                       {"RequiresSelection", false},
-                       {"ScrollbarHorizontal", false},
-                       {"ScrollBarVertical", true},
-                       {"SelectionType", Integer{0}},
-                       {"ShowDropIndicator", false},
-                       {"Transparent", true},
-                       {"UseFocusRing", true},
-                       {"_ScrollOffset", Integer{0}},
-                       {"_ScrollWidth", Integer{-1}}});
+    static const std::string listbox1 = ListboxRecord(RecordOrder::MainWindow, "Listbox1",
+                                                      {.left = 309,
+                                                       .top = 14,
+                                                       .width = 630,
+                                                       .height = 416,
+                                                       .tabIndex = 12,
+                                                       .lockedOnAllSides = true},
+                                                      7, "10%,15%,15%,15%,15%,15%,15%");
     auto list = _CreateControl<Listbox>("Listbox1", listbox1);
     list->CellBackgroundPaint = [this](Listbox& control, Graphics& g, Integer row, Integer column) {
         return Listbox1_CellBackgroundPaint(control, g, row, column);
     };
     list->Open = [this](Listbox& control) { Listbox1_Open(control); };
 
-    static const std::string simplify = checkBoxRecord(
-        "cbSimplify",
+    static const std::string simplify = CheckBoxRecord(
+        RecordOrder::MainWindow, "cbSimplify",
         {.left = 20, .top = 145, .width = 192, .height = 20, .tabIndex = 13, .textSize = 0},
         "Simplify Factions", false, false);
     _CreateControl<CheckBox>("cbSimplify", simplify)->Action = [this](CheckBox& control) {

@@ -1,99 +1,32 @@
 #include "app/frmAbout.h"
 
 #include <string>
-#include <vector>
 
 #include "app/App.h"
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/Canvas.h"
 #include "framework/ui/Controls.h"
 #include "framework/ui/DesignRecord.h"
-#include "framework/ui/LayoutRecord.h"
 #include "framework/ui/Picture.h"
 #include "framework/ui/System.h"
 
 namespace {
-const Color kBlack = RGB(0, 0, 0);
 const Color kBlue = RGB(0, 0, 255);
 
 // Loaded at the first window that needs them, then kept for the run.
 std::shared_ptr<Picture> velmoraiconPicture;
 std::shared_ptr<Picture> tavistrelLogo2x1Picture;
 
-struct Place {
-    Integer left, top, width, height, tabIndex;
-};
-
-struct TextStyle {
-    float size = 12;
-    Boolean bold = false;
-    Boolean underline = false;
-    Integer align = 0;  // 0 left, 1 centred
-    Color color = kBlack;
-};
-
-// What every control's record begins with.
-std::vector<LayoutProperty> recordHead(const std::string& name, const Place& place) {
-    return {{"Name", name},
-            {"Index", Integer{-2147483648}},
-            {"Left", place.left},
-            {"Top", place.top},
-            {"Width", place.width},
-            {"Height", place.height},
-            {"LockLeft", true},
-            {"LockTop", true},
-            {"LockRight", false},
-            {"LockBottom", false},
-            {"TabPanelIndex", Integer{0}},
-            {"TabIndex", place.tabIndex},
-            {"TabStop", true}};
+// Where a control lies and its place in the tab order.
+ControlDesign place(Integer left, Integer top, Integer width, Integer height, Integer tabIndex) {
+    return {.left = left, .top = top, .width = width, .height = height, .tabIndex = tabIndex};
 }
 
-std::string record(std::vector<LayoutProperty> head, const std::vector<LayoutProperty>& own) {
-    head.insert(head.end(), own.begin(), own.end());
-    return EncodeLayoutRecord(head);
+LabelDesign centred(const std::string& text) { return {.text = text, .textAlign = 1}; }
+LabelDesign linkTo(const std::string& url) {
+    return {.text = url, .textColor = kBlue, .underline = true};
 }
-
-std::string labelRecord(const std::string& name, const Place& place, const std::string& text,
-                        const TextStyle& style) {
-    return record(recordHead(name, place), {{"Text", text},
-                                            {"TextAlign", style.align},
-                                            {"TextColor", style.color},
-                                            {"Multiline", false},
-                                            {"Enabled", true},
-                                            {"Visible", true},
-                                            {"Selectable", false},
-                                            {"HelpTag", std::string()},
-                                            {"AutoDeactivate", true},
-                                            {"Transparent", false},
-                                            {"TextFont", std::string("System")},
-                                            {"TextSize", style.size},
-                                            {"TextUnit", TextUnit{0}},
-                                            {"Bold", style.bold},
-                                            {"Italic", false},
-                                            {"Underline", style.underline},
-                                            {"DataSource", std::string()},
-                                            {"DataField", std::string()},
-                                            {"InitialParent", std::string()}});
-}
-
-std::string canvasRecord(const std::string& name, const Place& place) {
-    return record(recordHead(name, place), {{"Visible", true},
-                                            {"HelpTag", std::string()},
-                                            {"AutoDeactivate", true},
-                                            {"Enabled", true},
-                                            {"UseFocusRing", true},
-                                            {"AcceptFocus", false},
-                                            {"AcceptTabs", false},
-                                            {"DoubleBuffer", false},
-                                            {"EraseBackground", true},
-                                            {"Transparent", true},
-                                            {"InitialParent", std::string()}});
-}
-
-const TextStyle kCentred = {.align = 1};
-const TextStyle kLink = {.underline = true, .color = kBlue};
-const TextStyle kHeading = {.bold = true};
+LabelDesign heading(const std::string& text) { return {.text = text, .bold = true}; }
 }  // namespace
 
 std::shared_ptr<class frmAbout> frmAbout() {
@@ -132,16 +65,19 @@ void frmAbout::CreateControls() { _CreateControls0(); }
 // Each control gets its record before its handlers exist; a canvas gets its
 // picture before its record.
 void frmAbout::_CreateControls0() {
-    static const std::string label1 = labelRecord("Label1", {160, 21, 412, 29, 0}, "Velmora",
-                                                  {.size = 24, .bold = true, .align = 1});
+    static const std::string label1 = LabelRecord(
+        RecordOrder::About, "Label1",
+        {.left = 160, .top = 21, .width = 412, .height = 29, .tabIndex = 0, .textSize = 24},
+        {.text = "Velmora", .textAlign = 1, .bold = true});
     _CreateControl<Label>("Label1", label1);
 
     static const std::string label2 =
-        labelRecord("Label2", {160, 68, 412, 20, 1}, "Version", kCentred);
+        LabelRecord(RecordOrder::About, "Label2", place(160, 68, 412, 20, 1), centred("Version"));
     _CreateControl<Label>("Label2", label2);
 
     static const std::string label8 =
-        labelRecord("Label8", {343, 206, 209, 20, 7}, "https://tavistrel.example/", kLink);
+        LabelRecord(RecordOrder::About, "Label8", place(343, 206, 209, 20, 7),
+                    linkTo("https://tavistrel.example/"));
     auto link = _CreateControl<Label>("Label8", label8);
     link->MouseDown = [this](Label& sender, Integer x, Integer y) {
         return Label8_MouseDown(sender, x, y);
@@ -149,44 +85,34 @@ void frmAbout::_CreateControls0() {
     link->MouseUp = [this](Label& sender, Integer x, Integer y) { Label8_MouseUp(sender, x, y); };
     link->Open = [this](Label& sender) { Label8_Open(sender); };
 
-    static const std::string pushButton1 = record(recordHead("PushButton1", {492, 287, 80, 22, 8}),
-                                                  {{"Caption", std::string("Close")},
-                                                   {"Default", true},
-                                                   {"Cancel", true},
-                                                   {"Enabled", true},
-                                                   {"Visible", true},
-                                                   {"HelpTag", std::string()},
-                                                   {"AutoDeactivate", true},
-                                                   {"ButtonStyle", Integer{0}},
-                                                   {"Transparent", true},
-                                                   {"TextFont", std::string("System")},
-                                                   {"TextSize", 0.0f},
-                                                   {"TextUnit", TextUnit{0}},
-                                                   {"Bold", false},
-                                                   {"Italic", false},
-                                                   {"Underline", false},
-                                                   {"InitialParent", std::string()}});
+    static const std::string pushButton1 = PushButtonRecord(
+        RecordOrder::About, "PushButton1",
+        {.left = 492, .top = 287, .width = 80, .height = 22, .tabIndex = 8, .textSize = 0},
+        {.caption = "Close", .isDefault = true, .isCancel = true});
     _CreateControl<PushButton>("PushButton1", pushButton1)->Action = [this](PushButton& sender) {
         PushButton1_Action(sender);
     };
 
-    static const std::string canvas1 = canvasRecord("Canvas1", {20, 14, 128, 128, 9});
+    static const std::string canvas1 =
+        CanvasRecord(RecordOrder::About, "Canvas1", place(20, 14, 128, 128, 9));
     _AddControl("Canvas1", std::make_shared<Canvas>());
     _Control<Canvas>("Canvas1")->setBackdrop(velmoraicon());
     _SetProperties(*_Control<Canvas>("Canvas1"), canvas1);
 
-    static const std::string canvas2 = canvasRecord("Canvas2", {20, 270, 142, 39, 10});
+    static const std::string canvas2 =
+        CanvasRecord(RecordOrder::About, "Canvas2", place(20, 270, 142, 39, 10));
     _AddControl("Canvas2", std::make_shared<Canvas>());
     _Control<Canvas>("Canvas2")->setBackdrop(TavistrelLogo2x1());
     _SetProperties(*_Control<Canvas>("Canvas2"), canvas2);
 
     static const std::string label10 =
-        labelRecord("Label10", {160, 122, 412, 20, 12},
-                    "Copyright © 2026 Tavistrel. All rights reserved.", kCentred);
+        LabelRecord(RecordOrder::About, "Label10", place(160, 122, 412, 20, 12),
+                    centred("Copyright © 2026 Tavistrel. All rights reserved."));
     _CreateControl<Label>("Label10", label10);
 
     static const std::string label11 =
-        labelRecord("Label11", {20, 199, 227, 27, 13}, "https://tavistrel.example/gauge", kLink);
+        LabelRecord(RecordOrder::About, "Label11", place(20, 199, 227, 27, 13),
+                    linkTo("https://tavistrel.example/gauge"));
     link = _CreateControl<Label>("Label11", label11);
     link->MouseDown = [this](Label& sender, Integer x, Integer y) {
         return Label11_MouseDown(sender, x, y);
@@ -195,15 +121,18 @@ void frmAbout::_CreateControls0() {
     link->Open = [this](Label& sender) { Label11_Open(sender); };
 
     static const std::string label12 =
-        labelRecord("Label12", {20, 174, 227, 20, 14}, "String Size Formula by:", kHeading);
+        LabelRecord(RecordOrder::About, "Label12", place(20, 174, 227, 20, 14),
+                    heading("String Size Formula by:"));
     _CreateControl<Label>("Label12", label12);
 
     static const std::string label13 =
-        labelRecord("Label13", {343, 238, 209, 20, 15}, "support@tavistrel.example", {});
+        LabelRecord(RecordOrder::About, "Label13", place(343, 238, 209, 20, 15),
+                    {.text = "support@tavistrel.example"});
     _CreateControl<Label>("Label13", label13);
 
     static const std::string label14 =
-        labelRecord("Label14", {343, 174, 229, 20, 16}, "Contact Information:", kHeading);
+        LabelRecord(RecordOrder::About, "Label14", place(343, 174, 229, 20, 16),
+                    heading("Contact Information:"));
     _CreateControl<Label>("Label14", label14);
 }
 

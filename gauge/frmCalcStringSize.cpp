@@ -1,16 +1,12 @@
 #include "gauge/frmCalcStringSize.h"
 
 #include <string>
-#include <vector>
 
 #include "framework/runtime/Math.h"
 #include "framework/runtime/Text.h"
 #include "framework/ui/DesignRecord.h"
 
 namespace {
-const Color kBlack = RGB(0, 0, 0);
-const Color kWhite = RGB(255, 255, 255);
-
 // A plain steel string at a fixed tension.
 constexpr Double kTension = 13.8;         // pounds-force
 constexpr Double kGravity = 386.4;        // inches per second squared
@@ -24,55 +20,6 @@ constexpr Double kShortestLength = 1;    // inches, excluded
 constexpr Double kLongestLength = 1000;  // inches, excluded
 
 constexpr Integer kOpeningNote = 46;  // "D4"
-
-// A control's record in the order of this window's design: name, place,
-// what every control has, the data binding, then the control's own.
-std::string controlRecord(const std::string& name, const ControlDesign& design,
-                          const std::vector<LayoutProperty>& own) {
-    std::vector<LayoutProperty> record = {
-        {"Name", name},
-        {"Index", Integer{-2147483648}},
-        {"InitialParent", design.initialParent},
-        {"Left", design.left},
-        {"Top", design.top},
-        {"Width", design.width},
-        {"Height", design.height},
-        {"LockLeft", true},
-        {"LockTop", true},
-        {"LockRight", design.lockedOnAllSides},
-        {"LockBottom", design.lockedOnAllSides},
-        {"TabIndex", design.tabIndex},
-        {"TabPanelIndex", Integer{0}},
-        {"TabStop", true},
-        {"Enabled", design.enabled},
-        {"Visible", true},
-        {"HelpTag", std::string()},
-        {"AutoDeactivate", true},
-        {"TextFont", std::string("System")},
-        {"TextSize", design.textSize},
-        {"TextUnit", TextUnit{0}},
-        {"Bold", false},
-        {"Italic", false},
-        {"Underline", false},
-    };
-    if (design.dataBound) {
-        record.push_back({"DataField", std::string()});
-        record.push_back({"DataSource", std::string()});
-    }
-    record.insert(record.end(), own.begin(), own.end());
-    return EncodeLayoutRecord(record);
-}
-
-std::string labelRecord(const std::string& name, const ControlDesign& design,
-                        const std::string& text, Integer textAlign = 0, Boolean multiline = false) {
-    return controlRecord(name, design,
-                         {{"Text", text},
-                          {"TextAlign", textAlign},
-                          {"TextColor", kBlack},
-                          {"Multiline", multiline},
-                          {"Selectable", false},
-                          {"Transparent", false}});
-}
 
 // The notes from "C8" down by semitone to "A0", one carriage return apart.
 std::string noteList() {
@@ -198,83 +145,67 @@ void frmCalcStringSize::CreateControls() { _CreateControls0(); }
 // Each control gets its record before its handler exists, so design-time
 // values raise no event of the window.
 void frmCalcStringSize::_CreateControls0() {
-    static const std::string groupBox1 = controlRecord(
-        "GroupBox1",
-        {.left = 20, .top = 14, .width = 351, .height = 152, .tabIndex = 8, .dataBound = false},
-        {{"Caption", std::string()}, {"Transparent", true}});
+    static const std::string groupBox1 =
+        GroupBoxRecord(RecordOrder::StringGauge, "GroupBox1",
+                       {.left = 20, .top = 14, .width = 351, .height = 152, .tabIndex = 8}, true);
     _CreateControl<GroupBox>("GroupBox1", groupBox1);
 
-    static const std::string label1 = labelRecord("Label1",
+    static const std::string label1 = LabelRecord(RecordOrder::StringGauge, "Label1",
                                                   {.left = 43,
                                                    .top = 85,
                                                    .width = 100,
                                                    .height = 20,
                                                    .tabIndex = 0,
                                                    .initialParent = "GroupBox1"},
-                                                  "Open Tuning");
+                                                  {.text = "Open Tuning"});
     _CreateControl<Label>("Label1", label1);
 
-    static const std::string popupMenu1 = controlRecord(
-        "PopupMenu1",
-        {.left = 155,
-         .top = 84,
-         .width = 198,
-         .height = 20,
-         .tabIndex = 1,
-         .initialParent = "GroupBox1",
-         .textSize = 0},
-        {{"InitialValue", noteList()}, {"ListIndex", Integer{0}}, {"Transparent", true}});
+    static const std::string popupMenu1 = PopupMenuRecord(RecordOrder::StringGauge, "PopupMenu1",
+                                                          {.left = 155,
+                                                           .top = 84,
+                                                           .width = 198,
+                                                           .height = 20,
+                                                           .tabIndex = 1,
+                                                           .initialParent = "GroupBox1",
+                                                           .textSize = 0},
+                                                          noteList());
     _CreateControl<PopupMenu>("PopupMenu1", popupMenu1)->Change = [this](PopupMenu& control) {
         PopupMenu1_Change(control);
     };
 
-    static const std::string label2 = labelRecord("Label2",
+    static const std::string label2 = LabelRecord(RecordOrder::StringGauge, "Label2",
                                                   {.left = 43,
                                                    .top = 43,
                                                    .width = 146,
                                                    .height = 20,
                                                    .tabIndex = 2,
                                                    .initialParent = "GroupBox1"},
-                                                  "Vibrating String Length");
+                                                  {.text = "Vibrating String Length"});
     _CreateControl<Label>("Label2", label2);
 
-    static const std::string textField1 = controlRecord("TextField1",
-                                                        {.left = 201,
-                                                         .top = 43,
-                                                         .width = 80,
-                                                         .height = 22,
-                                                         .tabIndex = 3,
-                                                         .initialParent = "GroupBox1"},
-                                                        {{"Text", std::string("25")},
-                                                         {"Border", true},
-                                                         {"UseFocusRing", true},
-                                                         {"BackColor", kWhite},
-                                                         {"TextColor", kBlack},
-                                                         {"Alignment", Integer{0}},
-                                                         {"LimitText", Integer{0}},
-                                                         {"Format", std::string()},
-                                                         {"Mask", std::string()},
-                                                         {"CueText", std::string()},
-                                                         {"Password", false},
-                                                         {"ReadOnly", false},
-                                                         {"AcceptTabs", false},
-                                                         {"AutomaticallyCheckSpelling", false},
-                                                         {"Transparent", true}});
+    static const std::string textField1 = TextFieldRecord(RecordOrder::StringGauge, "TextField1",
+                                                          {.left = 201,
+                                                           .top = 43,
+                                                           .width = 80,
+                                                           .height = 22,
+                                                           .tabIndex = 3,
+                                                           .initialParent = "GroupBox1"},
+                                                          "25");
     _CreateControl<TextField>("TextField1", textField1)->TextChange = [this](TextField& control) {
         TextField1_TextChange(control);
     };
 
-    static const std::string label3 = labelRecord("Label3",
+    static const std::string label3 = LabelRecord(RecordOrder::StringGauge, "Label3",
                                                   {.left = 293,
                                                    .top = 43,
                                                    .width = 60,
                                                    .height = 20,
                                                    .tabIndex = 4,
                                                    .initialParent = "GroupBox1"},
-                                                  "inches");
+                                                  {.text = "inches"});
     _CreateControl<Label>("Label3", label3);
 
-    static const std::string label5 = labelRecord("Label5",
+    static const std::string label5 = LabelRecord(RecordOrder::StringGauge, "Label5",
                                                   {.left = 43,
                                                    .top = 127,
                                                    .width = 310,
@@ -282,31 +213,23 @@ void frmCalcStringSize::_CreateControls0() {
                                                    .tabIndex = 6,
                                                    .initialParent = "GroupBox1",
                                                    .textSize = 0},
-                                                  "String Size: 11", 1);
+                                                  {.text = "String Size: 11", .textAlign = 1});
     _CreateControl<Label>("Label5", label5);
 
-    static const std::string pushButton1 = controlRecord("PushButton1",
-                                                         {.left = 291,
-                                                          .top = 222,
-                                                          .width = 80,
-                                                          .height = 22,
-                                                          .tabIndex = 0,
-                                                          .textSize = 0,
-                                                          .dataBound = false},
-                                                         {{"Caption", std::string("Close")},
-                                                          {"Default", true},
-                                                          {"Cancel", true},
-                                                          {"ButtonStyle", Integer{0}},
-                                                          {"Transparent", true}});
+    static const std::string pushButton1 = PushButtonRecord(
+        RecordOrder::StringGauge, "PushButton1",
+        {.left = 291, .top = 222, .width = 80, .height = 22, .tabIndex = 0, .textSize = 0},
+        {.caption = "Close", .isDefault = true, .isCancel = true});
     _CreateControl<PushButton>("PushButton1", pushButton1)->Action = [this](PushButton& control) {
         PushButton1_Action(control);
     };
 
-    static const std::string label4 = labelRecord(
-        "Label4", {.left = 20, .top = 178, .width = 351, .height = 32, .tabIndex = 7},
-        "Calcualtion assumes a 13.8 lbs-force string tension and a string density of 0.283 "
-        "lbs-mass/cubic inch for steel.",
-        0, true);
+    static const std::string label4 =
+        LabelRecord(RecordOrder::StringGauge, "Label4",
+                    {.left = 20, .top = 178, .width = 351, .height = 32, .tabIndex = 7},
+                    {.text = "Calcualtion assumes a 13.8 lbs-force string tension and a string "
+                             "density of 0.283 lbs-mass/cubic inch for steel.",
+                     .multiline = true});
     _CreateControl<Label>("Label4", label4);
 }
 

@@ -23,18 +23,6 @@ constexpr Double kUnitsPerInch = 72;
 constexpr Double kBoardHeight = 1.5 * kUnitsPerInch;
 constexpr Integer kBoardPitch = 144;
 
-// A push button shows no database field.
-std::string buttonRecord(const std::string& name, ControlDesign design, const std::string& caption,
-                         Boolean isDefault, Boolean isCancel) {
-    design.dataBound = false;
-    return ControlRecord(name, design,
-                         {{"ButtonStyle", Integer{0}},
-                          {"Cancel", isCancel},
-                          {"Caption", caption},
-                          {"Default", isDefault},
-                          {"Transparent", true}});
-}
-
 // The engine object of the main window's last recalculation.
 std::shared_ptr<cFretCalculator> fretData() {
     auto data = ::Window1()->thisFretData;
@@ -111,65 +99,57 @@ void frmFretOutline::CreateControls() { _CreateControls0(); }
 // Each control gets its record before its handler exists, so design-time
 // values raise no event of the window.
 void frmFretOutline::_CreateControls0() {
-    static const std::string pushButton1 = buttonRecord(
-        "PushButton1",
-        {.left = 20, .top = 98, .width = 80, .height = 22, .tabIndex = 1, .textSize = 0}, "Cancel",
-        false, true);
+    static const std::string pushButton1 = PushButtonRecord(
+        RecordOrder::FretOutline, "PushButton1",
+        {.left = 20, .top = 98, .width = 80, .height = 22, .tabIndex = 1, .textSize = 0},
+        {.caption = "Cancel", .isCancel = true});
     _CreateControl<PushButton>("PushButton1", pushButton1)->Action = [this](PushButton& control) {
         PushButton1_Action(control);
     };
 
-    static const std::string pushButton2 = buttonRecord(
-        "PushButton2",
-        {.left = 251, .top = 98, .width = 80, .height = 22, .tabIndex = 2, .textSize = 0}, "Print",
-        true, false);
+    static const std::string pushButton2 = PushButtonRecord(
+        RecordOrder::FretOutline, "PushButton2",
+        {.left = 251, .top = 98, .width = 80, .height = 22, .tabIndex = 2, .textSize = 0},
+        {.caption = "Print", .isDefault = true});
     _CreateControl<PushButton>("PushButton2", pushButton2)->Action = [this](PushButton& control) {
         PushButton2_Action(control);
     };
 
-    static const std::string pushButton3 = buttonRecord(
-        "PushButton3",
-        {.left = 159, .top = 98, .width = 80, .height = 22, .tabIndex = 5, .textSize = 0}, "Save",
-        false, false);
+    static const std::string pushButton3 = PushButtonRecord(
+        RecordOrder::FretOutline, "PushButton3",
+        {.left = 159, .top = 98, .width = 80, .height = 22, .tabIndex = 5, .textSize = 0},
+        {.caption = "Save"});
     _CreateControl<PushButton>("PushButton3", pushButton3)->Action = [this](PushButton& control) {
         PushButton3_Action(control);
     };
 
-    static const std::string groupBox1 =
-        ControlRecord("GroupBox1",
-                      {.left = 20,
-                       .top = 20,
-                       .width = 311,
-                       .height = 59,
-                       .tabIndex = 6,
-                       .textSize = 0,
-                       .dataBound = false},
-                      {{"Caption", std::string()}, {"Transparent", false}});
+    static const std::string groupBox1 = GroupBoxRecord(
+        RecordOrder::FretOutline, "GroupBox1",
+        {.left = 20, .top = 20, .width = 311, .height = 59, .tabIndex = 6, .textSize = 0}, false);
     _CreateControl<GroupBox>("GroupBox1", groupBox1);
 
     static const std::string popupMenu1 = [] {
         std::string items = "1";
         for (Integer count = 2; count <= 10; ++count) items += Chr(13) + Str(count);
-        return ControlRecord(
-            "PopupMenu1",
-            {.left = 192,
-             .top = 40,
-             .width = 119,
-             .height = 20,
-             .tabIndex = 0,
-             .initialParent = "GroupBox1"},
-            {{"InitialValue", items}, {"ListIndex", Integer{0}}, {"Transparent", true}});
+        return PopupMenuRecord(RecordOrder::FretOutline, "PopupMenu1",
+                               {.left = 192,
+                                .top = 40,
+                                .width = 119,
+                                .height = 20,
+                                .tabIndex = 0,
+                                .initialParent = "GroupBox1"},
+                               items);
     }();
     _CreateControl<PopupMenu>("PopupMenu1", popupMenu1);
 
-    static const std::string label1 = LabelRecord("Label1",
+    static const std::string label1 = LabelRecord(RecordOrder::FretOutline, "Label1",
                                                   {.left = 40,
                                                    .top = 40,
                                                    .width = 140,
                                                    .height = 20,
                                                    .tabIndex = 1,
                                                    .initialParent = "GroupBox1"},
-                                                  "Number of Fretboards:");
+                                                  {.text = "Number of Fretboards:"});
     _CreateControl<Label>("Label1", label1);
 }
 

@@ -14,6 +14,8 @@
 #include "app/App.h"
 #include "app/Window1.h"
 #include "app/frmAbout.h"
+#include "framework/runtime/Exceptions.h"
+#include "framework/ui/DesignRecord.h"
 #include "framework/ui/LayoutRecord.h"
 #include "framework/ui/Properties.h"
 #include "framework/ui/Runtime.h"
@@ -124,6 +126,18 @@ TEST(WindowRecordsTest, FretOutlineWindow) {
 
 TEST(WindowRecordsTest, StringGaugeWindow) {
     EXPECT_EQ(recordsOf([] { return frmCalcStringSize(); }), expectedRecords("frmCalcStringSize"));
+}
+
+// A record in an order its window has none for would apply in a made-up
+// order; it is refused instead.
+TEST(WindowRecordsTest, AControlKindAWindowHasNoOrderForIsRefused) {
+    const ControlDesign design{.left = 0, .top = 0, .width = 10, .height = 10, .tabIndex = 0};
+    EXPECT_THROW(CheckBoxRecord(RecordOrder::About, "Box", design, "Box", false),
+                 UnsupportedFormatException);
+    EXPECT_THROW(CanvasRecord(RecordOrder::MainWindow, "Surface", design),
+                 UnsupportedFormatException);
+    EXPECT_THROW(PushButtonRecord(RecordOrder::MainWindow, "Button", design, {.caption = "OK"}),
+                 UnsupportedFormatException);
 }
 
 }  // namespace
