@@ -7,7 +7,6 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/AppResources.h"
@@ -96,11 +95,10 @@ void Picture::Save(const std::shared_ptr<FolderItem>& file, SaveFormat format, I
     if (format != SaveAsPNG) throw UnsupportedFormatException("a picture format");
     const std::string path = file->NativePath();
     auto fail = [&](const QString& reason) {
-        throw IOException("Could not save \"" + path + "\": " + reason.toStdString());
+        throw IOException("Could not save \"" + path + "\": " + reason.toStdString() + ".");
     };
 
-    // Encoded in memory first, so that the file sees one write whose failure
-    // carries the file system's reason.
+    // Encoded in memory first: the file is given the whole picture or nothing.
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
@@ -109,9 +107,7 @@ void Picture::Save(const std::shared_ptr<FolderItem>& file, SaveFormat format, I
     if (!writer.write(*image_)) fail(writer.errorString());
 
     QString reason;
-    auto out = _OpenReplacingFile(QString::fromStdString(path), reason);
+    auto out = ReplacingFile::Open(QString::fromStdString(path), reason);
     if (!out) fail(reason);
-    // Deleting an uncommitted file keeps the earlier one.
-    if (!_WriteAll(*out, encoded.constData(), encoded.size())) fail(out->errorString());
-    if (!out->commit()) fail(out->errorString());
+    if (!out->Write(encoded) || !out->Commit()) fail(out->ErrorString());
 }

@@ -2,7 +2,6 @@
 
 #include <exception>
 
-#include <QSaveFile>
 #include <QtGlobal>
 
 #include "framework/runtime/Exceptions.h"
@@ -13,41 +12,38 @@ std::shared_ptr<TextOutputStream> TextOutputStream::Create(
     const std::shared_ptr<FolderItem>& file) {
     if (!file) throw NilObjectException("TextOutputStream.Create was given no file");
     QString reason;
-    auto saveFile = _OpenReplacingFile(QString::fromStdString(file->NativePath()), reason);
-    if (!saveFile) return nullptr;
+    auto replacing = ReplacingFile::Open(QString::fromStdString(file->NativePath()), reason);
+    if (!replacing) return nullptr;
     return std::shared_ptr<TextOutputStream>(
-        new TextOutputStream(std::move(saveFile), file->NativePath()));
+        new TextOutputStream(std::move(replacing), file->NativePath()));
 }
 
-TextOutputStream::TextOutputStream(std::unique_ptr<QSaveFile> file, std::string nativePath)
+TextOutputStream::TextOutputStream(std::unique_ptr<ReplacingFile> file, std::string nativePath)
     : file_(std::move(file)),
       nativePath_(std::move(nativePath)),
       exceptionsInFlightAtCreation_(std::uncaught_exceptions()) {}
 
 void TextOutputStream::Write(const std::string& text) {
-    if (!file_)
-        throw IOException("Could not write to \"" + nativePath_ + "\": an earlier write failed");
-    if (_WriteAll(*file_, text.data(), static_cast<qint64>(text.size()))) return;
-    const std::string reason = file_->errorString().toStdString();
-    // Deleting an uncommitted QSaveFile removes its temporary file.
+    if (!file_) {
+        throw IOException("Could not save \"" + nativePath_ + "\": an earlier write failed.");
+    }
+    if (file_->Write(text.data(), static_cast<qint64>(text.size()))) return;
+    const std::string reason = file_->ErrorString().toStdString();
     file_.reset();
-    throw IOException("Could not write to \"" + nativePath_ + "\": " + reason);
+    throw IOException("Could not save \"" + nativePath_ + "\": " + reason + ".");
 }
 
 TextOutputStream::~TextOutputStream() {
-    if (!file_) return;
-    if (std::uncaught_exceptions() > exceptionsInFlightAtCreation_) {
-        // The operation failed elsewhere: keep the earlier file as it was.
-        file_->cancelWriting();
-        return;
-    }
+    // Released uncommitted, the file keeps its earlier content: the
+    // operation failed elsewhere.
+    if (!file_ || std::uncaught_exceptions() > exceptionsInFlightAtCreation_) return;
     commit();
 }
 
 void TextOutputStream::commit() {
-    if (file_->commit()) return;
+    if (file_->Commit()) return;
     const std::string message =
-        "Could not save \"" + nativePath_ + "\": " + file_->errorString().toStdString();
+        "Could not save \"" + nativePath_ + "\": " + file_->ErrorString().toStdString() + ".";
     try {
         MsgBox(message);
     } catch (...) {

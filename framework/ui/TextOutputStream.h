@@ -5,12 +5,13 @@
 
 #include "framework/ui/FolderItem.h"
 
-class QSaveFile;
+class ReplacingFile;
 
 // Writes text to a file without ever leaving a half-written one: the text
 // goes to a temporary file beside the target, which replaces the target only
 // when the last reference to the stream goes and everything was written
-// (where the folder refuses temporary files, the file is written in place).
+// (where the folder refuses temporary files, the file is rewritten in place
+// then, and only once the room for the new text is reserved).
 //
 // Failures surface where they can be raised: Write raises IOException (and
 // discards what was written, so the earlier file of that name stays as it
@@ -33,10 +34,10 @@ class TextOutputStream {
     TextOutputStream& operator=(const TextOutputStream&) = delete;
 
   private:
-    TextOutputStream(std::unique_ptr<QSaveFile> file, std::string nativePath);
+    TextOutputStream(std::unique_ptr<ReplacingFile> file, std::string nativePath);
     void commit();
 
-    std::unique_ptr<QSaveFile> file_;  // nullptr once a write has failed
+    std::unique_ptr<ReplacingFile> file_;  // nullptr once a write has failed
     std::string nativePath_;
     int exceptionsInFlightAtCreation_;
 };

@@ -13,8 +13,10 @@
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/Graphics.h"
 #include "framework/ui/Picture.h"
+#include "framework/ui/ScriptedDialogs.h"
 #include "framework/ui/TextOutputStream.h"
 #include "tests/files/TempFolder.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace {
 
@@ -24,6 +26,21 @@ std::shared_ptr<Picture> drawnPicture() {
     g->setForeColor(RGB(0, 0, 0));
     g->DrawRect(0, 0, 40, 12);
     g->DrawLine(17.5, 0, 17.5, 12);
+    return picture;
+}
+
+// Noise does not compress: a PNG of some 40 KB.
+std::shared_ptr<Picture> bigPicture() {
+    auto picture = std::make_shared<Picture>(100, 100, 32);
+    const auto g = picture->Graphics();
+    unsigned seed = 7;
+    for (int y = 0; y < 100; ++y) {
+        for (int x = 0; x < 100; ++x) {
+            seed = seed * 1103515245 + 12345;
+            g->setForeColor(RGB(seed >> 24, (seed >> 16) & 255, (seed >> 8) & 255));
+            g->FillRect(x, y, 1, 1);
+        }
+    }
     return picture;
 }
 
@@ -66,27 +83,31 @@ TEST_F(PictureSaveTest, AFileThatCannotBeWrittenRaisesIOExceptionWithTheReason) 
     EXPECT_THROW(drawnPicture()->Save(nullptr, Picture::SaveAsPNG), NilObjectException);
 }
 
+// Root ignores folder permissions: as root, a test about them runs itself
+// again without the capabilities that let it, still the owner of its build
+// and temporary folders, wherever they lie, but held to their permissions
+// like any user. True when it did (and checked the re-run's result).
+bool ranWithoutOverridingPermissions(const std::string& test) {
+    if (geteuid() != 0 || prctl(PR_CAPBSET_READ, CAP_DAC_OVERRIDE) != 1) return false;
+    QProcess child;
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start("setpriv",
+                {"--inh-caps=-all", "--bounding-set=-dac_override,-dac_read_search,-fowner",
+                 QCoreApplication::applicationFilePath(),
+                 QString::fromStdString("--gtest_filter=PictureSaveTest." + test)});
+    EXPECT_TRUE(child.waitForFinished(60000));
+    const QString output = QString::fromUtf8(child.readAll());
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+    return true;
+}
+
 // A folder that refuses new files, where the file itself may be written:
 // neither writer can put a temporary file beside it, so both write the file
-// in place; a new file there is refused. Root ignores folder permissions, so
-// as root the test runs itself again without the capabilities that let it:
-// still the owner of its build and temporary folders, wherever they lie, but
-// held to their permissions like any user.
+// in place; a new file there is refused.
 TEST_F(PictureSaveTest, AFolderThatRefusesNewFilesStillLetsItsFilesBeReplaced) {
-    if (geteuid() == 0 && prctl(PR_CAPBSET_READ, CAP_DAC_OVERRIDE) == 1) {
-        QProcess child;
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start("setpriv",
-                    {"--inh-caps=-all", "--bounding-set=-dac_override,-dac_read_search,-fowner",
-                     QCoreApplication::applicationFilePath(),
-                     "--gtest_filter=PictureSaveTest."
-                     "AFolderThatRefusesNewFilesStillLetsItsFilesBeReplaced"});
-        ASSERT_TRUE(child.waitForFinished(60000));
-        const QString output = QString::fromUtf8(child.readAll());
-        EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-        EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+    if (ranWithoutOverridingPermissions("AFolderThatRefusesNewFilesStillLetsItsFilesBeReplaced"))
         return;
-    }
     writeBytes(pathOf("list.html"), "earlier list");
     writeBytes(pathOf("board.png"), "earlier board");
     ASSERT_EQ(chmod(folder_.path().toLocal8Bit().constData(), 0555), 0);
@@ -105,6 +126,68 @@ TEST_F(PictureSaveTest, AFolderThatRefusesNewFilesStillLetsItsFilesBeReplaced) {
     EXPECT_THROW(picture->Save(itemOf("new.png"), Picture::SaveAsPNG), IOException);
     EXPECT_EQ(folderEntries(), (QStringList{"board.png", "list.html"}));
     chmod(folder_.path().toLocal8Bit().constData(), 0755);
+}
+
+// Written in place on a full disk, the new bytes find no room: both files
+// keep their earlier bytes, whole.
+TEST_F(PictureSaveTest, AFullDiskLeavesTheEarlierFilesWhereTheFolderRefusesNewOnes) {
+    if (ranWithoutOverridingPermissions(
+            "AFullDiskLeavesTheEarlierFilesWhereTheFolderRefusesNewOnes"))
+        return;
+    const QByteArray earlierList(1719, 'l');
+    const QByteArray earlierBoard = QByteArray("\x89PNG earlier board") + QByteArray(1700, 'b');
+    writeBytes(pathOf("list.html"), earlierList);
+    writeBytes(pathOf("board.png"), earlierBoard);
+    ASSERT_EQ(chmod(folder_.path().toLocal8Bit().constData(), 0555), 0);
+    ScriptedDialogs::CaptureMessages(true);
+    {
+        const FileSizeLimit limit(4096);
+        auto stream = TextOutputStream::Create(itemOf("list.html"));
+        ASSERT_NE(stream, nullptr);
+        stream->Write(std::string(64 * 1024, 'n'));
+        stream.reset();
+        EXPECT_THROW(bigPicture()->Save(itemOf("board.png"), Picture::SaveAsPNG), IOException);
+    }
+    const auto messages = ScriptedDialogs::TakeMessages();
+    ScriptedDialogs::CaptureMessages(false);
+    chmod(folder_.path().toLocal8Bit().constData(), 0755);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0],
+              "Could not save \"" + pathOf("list.html").toStdString() + "\": File too large.");
+    EXPECT_EQ(readBytes(pathOf("list.html")), earlierList);
+    EXPECT_EQ(readBytes(pathOf("board.png")), earlierBoard);
+    EXPECT_EQ(folderEntries(), (QStringList{"board.png", "list.html"}));
+}
+
+// A new picture that does not fit leaves nothing behind; a device that takes
+// no data refuses both writers, with the system's reason.
+TEST_F(PictureSaveTest, WhatDoesNotFitIsRefusedWithTheReason) {
+    {
+        const FileSizeLimit limit(4096);
+        try {
+            bigPicture()->Save(itemOf("board.png"), Picture::SaveAsPNG);
+            ADD_FAILURE() << "no exception";
+        } catch (const IOException& e) {
+            EXPECT_EQ(e.Message(), "Could not save \"" + pathOf("board.png").toStdString() +
+                                       "\": File too large.");
+        }
+    }
+    EXPECT_TRUE(folderEntries().isEmpty());
+
+    try {
+        drawnPicture()->Save(std::make_shared<FolderItem>("/dev/full"), Picture::SaveAsPNG);
+        ADD_FAILURE() << "no exception";
+    } catch (const IOException& e) {
+        EXPECT_EQ(e.Message(), "Could not save \"/dev/full\": No space left on device.");
+    }
+    auto stream = TextOutputStream::Create(std::make_shared<FolderItem>("/dev/full"));
+    ASSERT_NE(stream, nullptr);
+    try {
+        stream->Write("the list");
+        ADD_FAILURE() << "no exception";
+    } catch (const IOException& e) {
+        EXPECT_EQ(e.Message(), "Could not save \"/dev/full\": No space left on device.");
+    }
 }
 
 }  // namespace
