@@ -1,20 +1,24 @@
 #include "framework/ui/Printing.h"
 
 #include <cmath>
+#include <deque>
+#include <exception>
 #include <string>
 
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/Graphics.h"
 #include "framework/ui/MsgBox.h"
+#include "framework/ui/ReplacingFile.h"
 #include "framework/ui/ScriptedDialogs.h"
 
 namespace {
@@ -41,41 +45,42 @@ std::string targetOf(const QPrinter& printer) {
     return "the printer \"" + printer.printerName().toStdString() + "\"";
 }
 
-// Qt does not say why a PDF file cannot be opened; the file system does.
-QString whyNotWritable(const QString& path) {
-    QFile probe(path);
-    const bool existed = probe.exists();
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) return probe.errorString();
-    probe.close();
-    if (!existed) probe.remove();
-    return QStringLiteral("the printing system refused it");
+// Puts the recorded pages on the device; false when it takes no more.
+bool playPages(const std::deque<QPicture>& pages, QPagedPaintDevice& device) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    // A picture plays at its own resolution whatever the device's; it was
+    // drawn in points.
+    painter.scale(pages.front().logicalDpiX() / kPointsPerInch,
+                  pages.front().logicalDpiY() / kPointsPerInch);
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        if (page > 0 && !device.newPage()) return false;
+        painter.drawPicture(0, 0, pages[page]);
+    }
+    return painter.end();
 }
 
-// A PDF cut short by a full disk lacks its end-of-file marker.
-bool pdfIsComplete(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile()) return true;  // a device or pipe: nothing to read back
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const qint64 tail = 64;
-    if (file.size() > tail) file.seek(file.size() - tail);
-    return file.readAll().contains("%%EOF");
-}
-
-// The drawing surface of a running print job, in points of paper; the job
-// ends with the surface.
+// The drawing surface of a running print job, in points of paper. Its pages
+// are recorded, and go to the printer or into the PDF file only when the
+// job ends whole: a job abandoned by an exception prints nothing.
 class PrintJob : public Graphics {
   public:
-    PrintJob(const std::shared_ptr<QPrinter>& printer, std::unique_ptr<QPainter> painter)
-        : Graphics(printer, std::move(painter), pageStep(*printer),
-                   printableSize(*printer).height(), Units::Points),
-          printer_(*printer) {}
+    PrintJob(const std::shared_ptr<QPrinter>& printer, std::unique_ptr<ReplacingFile> pdf,
+             const std::shared_ptr<std::deque<QPicture>>& pages, std::unique_ptr<QPainter> painter)
+        : Graphics(pages, std::move(painter), pageStep(*printer), printableSize(*printer).height(),
+                   Units::Points),
+          printer_(printer),
+          pdf_(std::move(pdf)),
+          pages_(*pages),
+          exceptionsInFlightAtCreation_(std::uncaught_exceptions()) {}
 
     ~PrintJob() override {
-        const bool ended = _Painter().end();
-        const bool written = !printsToFile(printer_) || pdfIsComplete(printer_.outputFileName());
-        if (ended && written && printer_.printerState() != QPrinter::Error) return;
+        _Painter().end();
+        if (std::uncaught_exceptions() > exceptionsInFlightAtCreation_) return;
+        const QString reason = pdf_ ? writeFile() : print();
+        if (reason.isEmpty()) return;
         const std::string message =
-            "Could not print to " + targetOf(printer_) + ": the job could not be completed";
+            "Could not print to " + targetOf(*printer_) + ": " + reason.toStdString() + ".";
         try {
             MsgBox(message);
         } catch (...) {
@@ -83,28 +88,71 @@ class PrintJob : public Graphics {
         }
     }
 
+    // A new page starts with the drawing state the last one ended with.
     void NextPage() override {
-        if (!printer_.newPage()) {
-            throw IOException("Could not print to " + targetOf(printer_) +
-                              ": no new page could be started");
-        }
+        QPainter& painter = _Painter();
+        const QPen pen = painter.pen();
+        const QBrush brush = painter.brush();
+        const QFont font = painter.font();
+        const QPainter::RenderHints hints = painter.renderHints();
+        const QTransform transform = painter.worldTransform();
+        const bool clipping = painter.hasClipping();
+        const QRectF clip = painter.clipBoundingRect();  // the surface clips to a rectangle
+        painter.end();
+        pages_.emplace_back();
+        painter.begin(&pages_.back());
+        painter.setWorldTransform(transform);
+        if (clipping) painter.setClipRect(clip);
+        painter.setRenderHints(hints);
+        painter.setFont(font);
+        painter.setBrush(brush);
+        painter.setPen(pen);
     }
 
   private:
-    QPrinter& printer_;
+    // The reason the job failed, or nothing.
+    QString writeFile() {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(printer_->resolution());
+        writer.setPageLayout(printer_->pageLayout());
+        writer.setCreator(printer_->creator());
+        writer.setTitle(printer_->docName());
+        if (!playPages(pages_, writer)) return QStringLiteral("the pages could not be made");
+        if (!pdf_->Write(bytes) || !pdf_->Commit()) return pdf_->ErrorString();
+        return {};
+    }
+
+    QString print() {
+        if (!playPages(pages_, *printer_) || printer_->printerState() == QPrinter::Error) {
+            return QStringLiteral("the job could not be completed");
+        }
+        return {};
+    }
+
+    std::shared_ptr<QPrinter> printer_;
+    std::unique_ptr<ReplacingFile> pdf_;  // printing to a file: its replacement
+    std::deque<QPicture>& pages_;
+    int exceptionsInFlightAtCreation_;
 };
 
 std::shared_ptr<Graphics> startJob(const std::shared_ptr<QPrinter>& printer) {
-    auto painter = std::make_unique<QPainter>();
-    if (!painter->begin(printer.get())) {
-        const QString reason = printsToFile(*printer) ? whyNotWritable(printer->outputFileName())
-                                                      : QStringLiteral("the job was refused");
-        throw IOException("Could not print to " + targetOf(*printer) + ": " + reason.toStdString());
+    std::unique_ptr<ReplacingFile> pdf;
+    if (printsToFile(*printer)) {
+        // Opened now, so that a file that cannot be written stops the job
+        // before anything is drawn.
+        QString reason;
+        pdf = ReplacingFile::Open(printer->outputFileName(), reason);
+        if (!pdf) {
+            throw IOException("Could not print to " + targetOf(*printer) + ": " +
+                              reason.toStdString() + ".");
+        }
     }
-    // One unit is one point of paper, whatever the printer's resolution.
-    painter->scale(printer->logicalDpiX() / kPointsPerInch,
-                   printer->logicalDpiY() / kPointsPerInch);
-    return std::make_shared<PrintJob>(printer, std::move(painter));
+    auto pages = std::make_shared<std::deque<QPicture>>(1);
+    auto painter = std::make_unique<QPainter>(&pages->front());
+    return std::make_shared<PrintJob>(printer, std::move(pdf), pages, std::move(painter));
 }
 
 // A page layout in points; landscape when the paper is wider than high.

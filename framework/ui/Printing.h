@@ -37,9 +37,10 @@ class PrinterSetup {
 // job's drawing surface, or nullptr when the user cancels: one unit is one
 // point of paper, the origin is the printable area's top-left, and what
 // falls outside the printable area, cut to `Width` whole points, is not
-// printed. The job is ended and
-// handed to the printer when the last reference to the surface goes; a
-// failure then is shown to the user, since it cannot be raised.
-// NilObjectException when `setup` is nil; IOException naming the printer or
-// file when the job cannot be started.
+// printed. The job is ended and handed to the printer, or its PDF file
+// replaced whole, when the last reference to the surface goes; a failure
+// then is shown to the user, since it cannot be raised, and leaves an
+// earlier file of that name as it was. A surface released while an
+// exception unwinds prints nothing. NilObjectException when `setup` is nil;
+// IOException naming the file when it cannot be written.
 std::shared_ptr<Graphics> OpenPrinterDialog(const std::shared_ptr<PrinterSetup>& setup);

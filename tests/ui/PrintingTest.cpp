@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -10,6 +8,7 @@
 #include "framework/ui/Graphics.h"
 #include "framework/ui/Printing.h"
 #include "framework/ui/ScriptedDialogs.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/PdfReader.h"
 
 namespace {
@@ -115,26 +114,89 @@ TEST_F(PrintingTest, AJobThatCannotStartRaisesIOExceptionNamingItsFile) {
     EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST_F(PrintingTest, AJobCutShortIsReportedWhenItEnds) {
-    const QString path = folder.filePath("cut.pdf");
-    auto g = startJob(kLetter, path);
-    ASSERT_NE(g, nullptr);
-    for (int x = 0; x < 500; ++x) g->DrawLine(x, 0, x, 700);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = 2000;  // a full disk, as the file is finished
-    setrlimit(RLIMIT_FSIZE, &limited);
-    g.reset();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+// Fifteen pages of lines: far more than the limit lets through.
+void drawPages(Graphics& g) {
+    for (int page = 0; page < 15; ++page) {
+        if (page > 0) g.NextPage();
+        for (int x = 0; x < 500; ++x) g.DrawLine(x, 0, x, 700);
+    }
+}
 
-    const auto messages = ScriptedDialogs::TakeMessages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].find("Could not print to \"" + path.toStdString() + "\""),
-              std::string::npos)
-        << messages[0];
+// A full disk as the job ends: an earlier PDF of that name stays byte for
+// byte, a new one is not left behind, and the failure is said once.
+TEST_F(PrintingTest, AJobThatDoesNotFitKeepsTheEarlierFileAndIsReportedOnce) {
+    const QByteArray earlier = "%PDF-1.4 the earlier outline, kept whole %%EOF";
+    for (const bool existed : {true, false}) {
+        SCOPED_TRACE(existed ? "an earlier file" : "a new file");
+        const QString path = folder.filePath(existed ? "earlier.pdf" : "new.pdf");
+        if (existed) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(earlier);
+        }
+        {
+            auto g = startJob(kLetter, path);
+            ASSERT_NE(g, nullptr);
+            drawPages(*g);
+            const FileSizeLimit limit(4096);
+            g.reset();
+        }
+        const auto messages = ScriptedDialogs::TakeMessages();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].rfind(
+                      "Could not print to \"" + path.toStdString() + "\": File too large.", 0),
+                  0u)
+            << messages[0];
+        if (existed) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.readAll(), earlier);
+        } else {
+            EXPECT_FALSE(QFile::exists(path));
+        }
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"earlier.pdf"});
+}
+
+// Printing to a device that takes no data is no success either.
+TEST_F(PrintingTest, ADeviceThatRefusesTheJobIsReportedOnce) {
+    {
+        auto g = startJob(kLetter, "/dev/full");
+        ASSERT_NE(g, nullptr);
+        g->DrawLine(10, 0, 10, 100);
+    }
+    EXPECT_EQ(
+        ScriptedDialogs::TakeMessages(),
+        std::vector<std::string>{"Could not print to \"/dev/full\": No space left on device."});
+}
+
+// Half a template is worse than none: a job left by an exception prints
+// nothing, whatever it had drawn, and keeps the earlier file.
+TEST_F(PrintingTest, AJobAbandonedByAnExceptionPrintsNothing) {
+    const QString earlier = folder.filePath("earlier.pdf");
+    {
+        QFile file(earlier);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("earlier");
+    }
+    for (const QString& path : {earlier, folder.filePath("new.pdf")}) {
+        SCOPED_TRACE(path.toStdString());
+        try {
+            auto g = startJob(kLetter, path);
+            ASSERT_NE(g, nullptr);
+            g->DrawLine(10, 0, 10, 100);
+            g->NextPage();
+            throw NilObjectException("the window is gone");
+        } catch (const NilObjectException&) {
+        }
+    }
+    QFile file(earlier);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "earlier");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"earlier.pdf"});
+    EXPECT_TRUE(ScriptedDialogs::TakeMessages().empty());
 }
 
 }  // namespace
