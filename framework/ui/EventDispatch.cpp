@@ -30,11 +30,12 @@ std::string demangled(const std::type_info& type) {
     return status == 0 ? name.get() : type.name();
 }
 
+// What failed and why comes first, in the failure's own words; the class is
+// for whoever looks into it.
 std::string userReport(const std::exception_ptr& exception) {
     auto [className, message] = _DescribeException(exception);
-    std::string text = "An exception of class " + className + " was not handled.";
-    if (!message.empty()) text += "\n\n" + message;
-    return text;
+    const std::string technical = "An exception of class " + className + " was not handled.";
+    return message.empty() ? technical : message + "\n\n" + technical;
 }
 
 void callHandler(void* handler) { (*static_cast<const std::function<void()>*>(handler))(); }

@@ -22,7 +22,7 @@ void _RuntimeSetExceptionHelper(ExceptionHelper helper);
 void _RequireUIThread();
 
 // Runs an event or menu handler. An exception it passes on is shown to the
-// user in a modal message naming its class and message, and the application
+// user in a modal message that leads with its message and names its class, and the application
 // goes on. Returns whether the handler ran to its end.
 Boolean _RaiseEvent(const std::function<void()>& handler);
 // The same for handlers that run while a widget paints: the message is shown

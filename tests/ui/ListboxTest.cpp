@@ -110,7 +110,7 @@ TEST_F(ListboxTest, AFailingPaintHandlerIsReportedOnceAfterPainting) {
     QCoreApplication::processEvents();
     EXPECT_EQ(ScriptedDialogs::TakeMessages(),
               std::vector<std::string>{
-                  "An exception of class OutOfBoundsException was not handled.\n\ncell"});
+                  "cell\n\nAn exception of class OutOfBoundsException was not handled."});
     EXPECT_EQ(list->Cell(0, 0), "a");
     ScriptedDialogs::CaptureMessages(false);
 }

@@ -24,10 +24,12 @@ TEST(RuntimeTest, EventDispatchReportsEveryKindOfExceptionAndGoesOn) {
     EXPECT_TRUE(_RaiseEvent([] {}));
     EXPECT_FALSE(_RaiseEvent([] { throw IOException("disk full"); }));
     EXPECT_FALSE(_RaiseEvent([] { throw std::out_of_range("vector"); }));
+    EXPECT_FALSE(_RaiseEvent([] { throw NilObjectException(); }));
     EXPECT_EQ(ScriptedDialogs::TakeMessages(),
               (std::vector<std::string>{
-                  "An exception of class IOException was not handled.\n\ndisk full",
-                  "An exception of class std::out_of_range was not handled.\n\nvector"}));
+                  "disk full\n\nAn exception of class IOException was not handled.",
+                  "vector\n\nAn exception of class std::out_of_range was not handled.",
+                  "An exception of class NilObjectException was not handled."}));
     ScriptedDialogs::CaptureMessages(false);
 }
 

@@ -152,8 +152,8 @@ TEST_F(WindowTest, AHandlersExceptionIsReportedAndTheWindowGoesOn) {
     window->Field()->setText("typed");
     EXPECT_EQ(ScriptedDialogs::TakeMessages(),
               (std::vector<std::string>{
-                  "An exception of class NilObjectException was not handled.\n\nthe list is gone",
-                  "An exception of class OutOfBoundsException was not handled.\n\nrow 7"}));
+                  "the list is gone\n\nAn exception of class NilObjectException was not handled.",
+                  "row 7\n\nAn exception of class OutOfBoundsException was not handled."}));
     EXPECT_EQ(TestWindowInstance(), window);
     EXPECT_TRUE(window->Visible());
     EXPECT_EQ(window->Field()->Text(), "typed");
