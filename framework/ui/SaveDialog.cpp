@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -34,6 +37,46 @@ QString startFolder() {
     return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
+// Qt's own dialog reads a name holding double quotes as a list of quoted
+// names; a save writes one file, named exactly as typed.
+class LiteralSaveDialog : public QFileDialog {
+  public:
+    using QFileDialog::QFileDialog;
+
+    // The file accepted by a name with quotes; empty for any other.
+    QString literalChoice() const { return literalChoice_; }
+
+    void accept() override {
+        const auto* nameEdit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!nameEdit || !nameEdit->text().contains(u'"')) {
+            QFileDialog::accept();
+            return;
+        }
+        QString path = directory().absoluteFilePath(nameEdit->text());
+        QFileInfo info(path);
+        if (info.isDir()) {
+            setDirectory(path);
+            return;
+        }
+        if (!defaultSuffix().isEmpty() && info.suffix().isEmpty()) {
+            path += u'.' + defaultSuffix();
+            info.setFile(path);
+        }
+        if (info.exists() &&
+            QMessageBox::warning(
+                this, windowTitle(),
+                tr("%1 already exists.\nDo you want to replace it?").arg(info.fileName()),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+            return;
+        }
+        literalChoice_ = path;
+        QDialog::accept();
+    }
+
+  private:
+    QString literalChoice_;
+};
+
 }  // namespace
 
 std::shared_ptr<FolderItem> GetSaveFolderItem(const std::string& filter, const std::string& name) {
@@ -44,7 +87,7 @@ std::shared_ptr<FolderItem> GetSaveFolderItem(const std::string& filter, const s
     if (const auto answer = ScriptedDialogs::TakeSaveDialogAnswer({nameFilter.toStdString(), name}))
         return answer->cancelled ? nullptr : std::make_shared<FolderItem>(answer->chosenPath);
 
-    QFileDialog dialog(QApplication::activeWindow());
+    LiteralSaveDialog dialog(QApplication::activeWindow());
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -54,7 +97,11 @@ std::shared_ptr<FolderItem> GetSaveFolderItem(const std::string& filter, const s
     dialog.setDirectory(startFolder());
     dialog.selectFile(QString::fromStdString(name));
     if (dialog.exec() != QDialog::Accepted) return nullptr;
-    const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty()) return nullptr;
-    return std::make_shared<FolderItem>(QDir::toNativeSeparators(chosen.first()).toStdString());
+    QString chosen = dialog.literalChoice();
+    if (chosen.isEmpty()) {
+        const QStringList selected = dialog.selectedFiles();
+        if (selected.isEmpty()) return nullptr;
+        chosen = selected.first();
+    }
+    return std::make_shared<FolderItem>(QDir::toNativeSeparators(chosen).toStdString());
 }

@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -138,6 +141,56 @@ TEST_F(SaveDialogTest, RealDialogGivesTheFileTypedIntoIt) {
         file->NativePath(),
         QDir::toNativeSeparators(QDir(folder.path()).filePath("My Frets.html")).toStdString());
     EXPECT_TRUE(ScriptedDialogs::TakeSaveDialogRequests().empty());
+}
+
+// Quotes are part of the name: the one file typed is the one given, in the
+// folder shown, and the question before replacing it names that file.
+TEST_F(SaveDialogTest, RealDialogTakesANameWithQuotesAsTyped) {
+    ModalGuard::Expected modal;
+    QTemporaryDir folder;
+    const QString typed = QStringLiteral("x \"b\" y");
+    const QString expected = QDir(folder.path()).filePath(typed + ".html");
+    {
+        QFile earlier(expected);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    }
+    bool typedIn = false;
+    QString question;
+
+    QTimer driver;
+    driver.setInterval(20);
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            question = box->text();
+            box->button(QMessageBox::Yes)->click();
+            return;
+        }
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* nameEdit = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+        if (!nameEdit || typedIn) return;
+        typedIn = true;
+        dialog->setDirectory(folder.path());
+        nameEdit->clear();
+        QTest::keyClicks(nameEdit, typed);
+        // Pressed once this handler is done, so that it can answer the
+        // question the key brings up.
+        QTimer::singleShot(0, nameEdit, [nameEdit] { QTest::keyClick(nameEdit, Qt::Key_Return); });
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        while (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    driver.start();
+    watchdog.start(15000);
+
+    const auto file = GetSaveFolderItem("HTML", "Fret Calc.html");
+
+    ASSERT_TRUE(typedIn);
+    EXPECT_TRUE(question.startsWith(typed + ".html already exists.")) << question.toStdString();
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->NativePath(), QDir::toNativeSeparators(expected).toStdString());
 }
 
 }  // namespace
