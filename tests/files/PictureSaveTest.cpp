@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 
@@ -162,6 +163,10 @@ TEST_F(PictureSaveTest, AFullDiskLeavesTheEarlierFilesWhereTheFolderRefusesNewOn
 // A new picture that does not fit leaves nothing behind; a device that takes
 // no data refuses both writers, with the system's reason.
 TEST_F(PictureSaveTest, WhatDoesNotFitIsRefusedWithTheReason) {
+    // Replacing the device with a file, as a writer that mistook it for one
+    // would, spoils the machine for every later run: said plainly.
+    ASSERT_TRUE(QFileInfo("/dev/full").exists() && !QFileInfo("/dev/full").isFile())
+        << "/dev/full is no longer the device";
     {
         const FileSizeLimit limit(4096);
         try {

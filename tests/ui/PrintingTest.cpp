@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "framework/runtime/Exceptions.h"
@@ -161,6 +162,10 @@ TEST_F(PrintingTest, AJobThatDoesNotFitKeepsTheEarlierFileAndIsReportedOnce) {
 
 // Printing to a device that takes no data is no success either.
 TEST_F(PrintingTest, ADeviceThatRefusesTheJobIsReportedOnce) {
+    // Replacing the device with a file, as a writer that mistook it for one
+    // would, spoils the machine for every later run: said plainly.
+    ASSERT_TRUE(QFileInfo("/dev/full").exists() && !QFileInfo("/dev/full").isFile())
+        << "/dev/full is no longer the device";
     {
         auto g = startJob(kLetter, "/dev/full");
         ASSERT_NE(g, nullptr);
