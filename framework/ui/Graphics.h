@@ -58,6 +58,7 @@ class Graphics {
 
   private:
     void setUp(Double width, Double height);
+    void usePen();
     void applyPen();
     void applyFont();
 
@@ -67,5 +68,6 @@ class Graphics {
     Units units_;
     Integer width_, height_;
     Color foreColor_;
+    bool penIsCurrent_ = false;
     Double textSize_ = 0;
 };

@@ -358,6 +358,33 @@ TEST_F(Window1Test, EachCellIsPaintedWithTheGradientAndABlackRightEdge) {
     }
 }
 
+// Every pixel of the empty row's cells, against the gradient worked out here:
+// H + 1 lines from white to D1D4D3, the black edge over the whole height.
+TEST_F(Window1Test, TheEmptyRowsCellsArePaintedPixelForPixel) {
+    window->TextField1()->setText("25");
+    window->TextField2()->setText("2");
+    auto* view = static_cast<QTableView*>(window->Listbox1()->Handle());
+    const QImage image = view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(window->Listbox1()->Cell(2, 0), "");
+    for (int column = 0; column < 7; ++column) {
+        SCOPED_TRACE(column);
+        const QRect cell = view->visualRect(view->model()->index(2, column));
+        const int height = cell.height();
+        for (int y = 0; y < height; ++y) {
+            auto channel = [&](int s, int e) {
+                return static_cast<int>(static_cast<double>(y) / height * e +
+                                        static_cast<double>(height - y) / height * s);
+            };
+            const QRgb gradient = qRgb(channel(255, 209), channel(255, 212), channel(255, 211));
+            for (int x = 0; x < cell.width(); ++x) {
+                const QRgb expected = x == cell.width() - 1 ? qRgb(0, 0, 0) : gradient;
+                ASSERT_EQ(image.pixel(cell.left() + x, cell.top() + y), expected)
+                    << "at " << x << ", " << y;
+            }
+        }
+    }
+}
+
 TEST_F(Window1Test, ResizingGrowsTheListAndMovesNothingElse) {
     QWidget* top = window->Handle();
     const QRect label = window->Label1()->Handle()->geometry();
