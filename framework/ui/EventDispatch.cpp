@@ -4,6 +4,7 @@
 #include <cxxabi.h>
 #include <memory>
 #include <typeinfo>
+#include <vector>
 
 #include <QCoreApplication>
 #include <QThread>
@@ -16,6 +17,8 @@ namespace {
 struct Dispatch {
     ExceptionHelper exceptionHelper = _CallFunctionWithExceptionHandling;
     bool paintReportPending = false;
+    int handlersRunning = 0;
+    std::vector<std::function<void()>> afterHandlers;
 };
 
 Dispatch& dispatch() {
@@ -83,8 +86,26 @@ void _RequireUIThread() {
     }
 }
 
+Boolean _HandlerRunning() { return dispatch().handlersRunning > 0; }
+
+void _WhenHandlersReturn(std::function<void()> task) {
+    if (_HandlerRunning()) {
+        dispatch().afterHandlers.push_back(std::move(task));
+    } else {
+        task();
+    }
+}
+
 Boolean _RaiseEvent(const std::function<void()>& handler) {
+    ++dispatch().handlersRunning;
     std::exception_ptr exception = runHandler(handler);
+    if (--dispatch().handlersRunning == 0) {
+        // A task may leave another behind.
+        while (!dispatch().afterHandlers.empty()) {
+            const auto tasks = std::exchange(dispatch().afterHandlers, {});
+            for (const auto& task : tasks) task();
+        }
+    }
     if (!exception) return true;
     MsgBox(userReport(exception));
     return false;

@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QPainter>
+#include <QPointer>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -10,18 +11,25 @@
 #include "framework/ui/EventDispatch.h"
 #include "framework/ui/Graphics.h"
 
+// The rows of a list. Rows changed inside an event handler are gathered and
+// shown in one reset when the handler returns, and the view is laid out then,
+// so that a list rebuilt by a handler is laid out and painted once.
 class ListboxModel : public QAbstractTableModel {
   public:
     using Row = std::vector<std::string>;
 
+    explicit ListboxModel(ListboxView& view) : view_(view) {}
+
+    // The rows the view has been told of.
     int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+        return parent.isValid() ? 0 : shownRows_;
     }
     int columnCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(headings_.size());
     }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (role != Qt::DisplayRole) return {};
+        // While rows are gathered, the view may ask for one that is gone.
+        if (role != Qt::DisplayRole || index.row() >= size()) return {};
         return QString::fromStdString(rows_[index.row()][index.column()]);
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
@@ -33,6 +41,7 @@ class ListboxModel : public QAbstractTableModel {
         beginResetModel();
         headings_.resize(count);
         for (Row& row : rows_) row.resize(count);
+        shownRows_ = size();
         endResetModel();
     }
     void setHeading(int column, std::string text) {
@@ -41,29 +50,58 @@ class ListboxModel : public QAbstractTableModel {
     }
     const std::string& heading(int column) const { return headings_[column]; }
 
+    // All the rows, shown or still gathered.
+    int size() const { return static_cast<int>(rows_.size()); }
+
     void addRow(Row row) {
         row.resize(headings_.size());
-        const int index = rowCount();
+        if (gather()) {
+            rows_.push_back(std::move(row));
+            return;
+        }
+        const int index = size();
         beginInsertRows({}, index, index);
         rows_.push_back(std::move(row));
+        shownRows_ = size();
         endInsertRows();
     }
     void clear() {
         if (rows_.empty()) return;
+        if (gather()) {
+            rows_.clear();
+            return;
+        }
         beginResetModel();
         rows_.clear();
+        shownRows_ = 0;
         endResetModel();
     }
     const std::string& cell(int row, int column) const { return rows_[row][column]; }
     void setCell(int row, int column, std::string text) {
         rows_[row][column] = std::move(text);
+        if (gathering_) return;  // shown with the rest
         const QModelIndex changed = index(row, column);
         emit dataChanged(changed, changed, {Qt::DisplayRole});
     }
 
   private:
+    // Whether a change is to be gathered: inside a handler, from the first on.
+    bool gather() {
+        if (gathering_) return true;
+        if (!_HandlerRunning()) return false;
+        gathering_ = true;
+        _WhenHandlersReturn([model = QPointer<ListboxModel>(this)] {
+            if (model) model->showGathered();
+        });
+        return true;
+    }
+    void showGathered();
+
+    ListboxView& view_;
     std::vector<std::string> headings_;
     std::vector<Row> rows_;
+    int shownRows_ = 0;
+    bool gathering_ = false;
 };
 
 namespace {
@@ -105,6 +143,10 @@ class ListboxView : public QTableView {
   public:
     explicit ListboxView(Listbox& listbox) : listbox_(listbox) {}
 
+    // Lays the rows out now rather than after the next paint, which would
+    // paint them again.
+    void layOutNow() { executeDelayedItemsLayout(); }
+
   protected:
     void resizeEvent(QResizeEvent* event) override {
         QTableView::resizeEvent(event);
@@ -134,9 +176,17 @@ class ListboxView : public QTableView {
     Listbox& listbox_;
 };
 
+void ListboxModel::showGathered() {
+    gathering_ = false;
+    beginResetModel();
+    shownRows_ = size();
+    endResetModel();
+    view_.layOutNow();
+}
+
 Listbox::Listbox() : RectControl(new ListboxView(*this), "Listbox") {
     view_ = static_cast<ListboxView*>(Handle());
-    model_ = new ListboxModel;
+    model_ = new ListboxModel(*view_);
     model_->setParent(view_);
     view_->setModel(model_);
     auto* delegate = new ListboxDelegate(*this);
@@ -238,7 +288,7 @@ void Listbox::DeleteAllRows() {
     lastIndex_ = -1;
 }
 
-Integer Listbox::ListCount() const { return model_->rowCount(); }
+Integer Listbox::ListCount() const { return model_->size(); }
 Integer Listbox::LastIndex() const { return lastIndex_; }
 
 std::string Listbox::Cell(Integer row, Integer column) const {

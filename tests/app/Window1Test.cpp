@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTableView>
@@ -133,6 +134,41 @@ TEST_F(Window1Test, EachKeystrokeOfTheScaleLengthBuildsAFullTable) {
     }
     EXPECT_EQ(lengths, (std::vector<Double>{2, 25, 25, 25.5}));
     EXPECT_EQ(window->TextField1()->Text(), "25.5");
+}
+
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject {
+  public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+// A keystroke rebuilds the table and the list is painted once for it, with
+// its scroll position kept.
+TEST_F(Window1Test, AKeystrokePaintsTheListOnce) {
+    window->TextField2()->setText("100");
+    window->TextField1()->setText("25");
+    auto* view = static_cast<QTableView*>(window->Listbox1()->Handle());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->Handle()));
+    view->verticalScrollBar()->setValue(40);
+    QTest::qWait(50);
+    PaintCounter counter(view->viewport());
+    for (const char* key : {".", "5"}) {
+        SCOPED_TRACE(key);
+        counter.paints = 0;
+        type(*window->TextField1(), key);
+        QTest::qWait(50);
+        EXPECT_EQ(counter.paints, 1);
+    }
+    EXPECT_EQ(window->Listbox1()->ListCount(), 102);
+    EXPECT_EQ(view->model()->rowCount(), 102);
+    EXPECT_EQ(view->verticalScrollBar()->value(), 40);
 }
 
 TEST_F(Window1Test, TheFretsTextIsTruncatedAndClampedByTheEngine) {
