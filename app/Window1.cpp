@@ -324,7 +324,8 @@ Boolean Window1::_mnuCalcStringSize_Action() {
 }
 
 void Window1::RedrawList() {
-    Listbox1()->DeleteAllRows();
+    const auto list = Listbox1();  // one look-up for the whole table
+    list->DeleteAllRows();
     thisFretData = std::make_shared<cFretCalculator>();
     thisFretData->setScaleLength(Val(TextField1()->Text()));
     thisFretData->setNumFrets(ToInteger(Val(TextField2()->Text())));
@@ -347,7 +348,7 @@ void Window1::RedrawList() {
         const std::string line = Trim(lines[i]);
         if (line.empty()) continue;
         if (line == ".") {
-            Listbox1()->AddRow({""});
+            list->AddRow({""});
             continue;
         }
         const std::vector<std::string> fields = Split(lines[i], Chr(9));
@@ -358,9 +359,9 @@ void Window1::RedrawList() {
             }
             return Trim(fields[k]);
         };
-        Listbox1()->AddRow({field(0)});
+        list->AddRow({field(0)});
         for (Integer k = 1; k <= 6; ++k) {
-            Listbox1()->setCell(Listbox1()->LastIndex(), k, field(static_cast<std::size_t>(k)));
+            list->setCell(list->LastIndex(), k, field(static_cast<std::size_t>(k)));
         }
     }
 }
