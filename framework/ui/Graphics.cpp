@@ -8,6 +8,7 @@
 #include <QLineF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 #include <QRectF>
 #include <QTextLayout>
@@ -20,6 +21,8 @@ int pixel(Double coordinate) { return static_cast<int>(std::floor(coordinate)); 
 
 // Half a point: thin enough to mark a fret slot, still printed by every printer.
 constexpr Double kLineWidthOnPaper = 0.5;
+// Around the glyphs, for smoothing at their edges.
+constexpr Double kTextSlack = 1;
 }  // namespace
 
 Graphics::Graphics(QPainter& painter, Integer width, Integer height)
@@ -41,6 +44,8 @@ Graphics::Graphics(std::shared_ptr<void> device, std::unique_ptr<QPainter> paint
 Graphics::~Graphics() = default;
 
 void Graphics::setUp(Double width, Double height) {
+    areaWidth_ = width;
+    areaHeight_ = height;
     // Text may be smooth; lines and frames on pixels must not be.
     painter_.setRenderHint(QPainter::Antialiasing, units_ == Units::Points);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -88,10 +93,31 @@ void Graphics::applyFont() {
     // size * 72 / dpi points.
     if (size > 0) font.setPointSizeF(size * 72.0 / painter_.device()->logicalDpiY());
     painter_.setFont(font);
+    if (units_ == Units::Points) {
+        const QFontMetricsF metrics(font, painter_.device());
+        // Some fonts understate their widest glyph; none is wider than a line is high.
+        textReach_ = {metrics.ascent(), metrics.descent(), metrics.lineSpacing(),
+                      std::max(metrics.maxWidth(), metrics.lineSpacing())};
+    }
+}
+
+// Paper keeps what is drawn off the page, clipped but written, so each page
+// would carry every page's drawing; what cannot show is skipped.
+bool Graphics::offThePage(Double left, Double top, Double right, Double bottom) const {
+    return units_ == Units::Points &&
+           (right < 0 || bottom < 0 || left > areaWidth_ || top > areaHeight_);
+}
+
+bool Graphics::lineOffThePage(Double x1, Double y1, Double x2, Double y2) const {
+    // A line's ends and caps lie within its width of them.
+    const Double reach = kLineWidthOnPaper;
+    return offThePage(std::min(x1, x2) - reach, std::min(y1, y2) - reach, std::max(x1, x2) + reach,
+                      std::max(y1, y2) + reach);
 }
 
 void Graphics::DrawLine(Double x1, Double y1, Double x2, Double y2) {
     if (units_ == Units::Points) {
+        if (lineOffThePage(x1, y1, x2, y2)) return;
         usePen();
         painter_.drawLine(QLineF(x1, y1, x2, y2));
         return;
@@ -111,8 +137,7 @@ void Graphics::DrawLine(Double x1, Double y1, Double x2, Double y2) {
 void Graphics::DrawRect(Double x, Double y, Double width, Double height) {
     usePen();
     if (units_ == Units::Points) {
-        painter_.setBrush(Qt::NoBrush);
-        painter_.drawRect(QRectF(x, y, width, height));
+        drawFrameOnPaper(x, y, x + width, y + height);
         return;
     }
     const int left = pixel(x), top = pixel(y);
@@ -121,6 +146,33 @@ void Graphics::DrawRect(Double x, Double y, Double width, Double height) {
     painter_.setBrush(Qt::NoBrush);
     // A one-pixel pen frames a rectangle one pixel larger than its size.
     painter_.drawRect(QRect(left, top, right - left, bottom - top));
+}
+
+// A side off the page is left out; the others are drawn as one path, so
+// their corners are mitred as in a whole frame. The corners at a side left
+// out lie off the page too.
+void Graphics::drawFrameOnPaper(Double left, Double top, Double right, Double bottom) {
+    painter_.setBrush(Qt::NoBrush);
+    const QPointF corners[] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+    bool shows[4];
+    for (int side = 0; side < 4; ++side) {
+        const QPointF from = corners[side], to = corners[(side + 1) % 4];
+        shows[side] = !lineOffThePage(from.x(), from.y(), to.x(), to.y());
+    }
+    if (std::all_of(std::begin(shows), std::end(shows), [](bool s) { return s; })) {
+        painter_.drawRect(QRectF(corners[0], corners[2]));
+        return;
+    }
+    const auto skipped = std::find(std::begin(shows), std::end(shows), false) - std::begin(shows);
+    QPainterPath path;
+    // Round the frame from the side after one left out.
+    for (auto k = skipped + 1; k < skipped + 4; ++k) {
+        const auto side = k % 4;
+        if (!shows[side]) continue;
+        if (!shows[(side + 3) % 4]) path.moveTo(corners[side]);
+        path.lineTo(corners[(side + 1) % 4]);
+    }
+    painter_.drawPath(path);
 }
 
 void Graphics::FillRect(Double x, Double y, Double width, Double height) {
@@ -135,10 +187,32 @@ void Graphics::FillRect(Double x, Double y, Double width, Double height) {
     painter_.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), color);
 }
 
+// First judged without laying the text out: no glyph is wider than the
+// widest, none reaches a line's height beyond its box, and wrapped text has at
+// most a line per character. Text close to an edge is judged by its glyphs.
+bool Graphics::textOffThePage(const QString& text, Double x, Double y, bool wrapped) const {
+    if (units_ != Units::Points) return false;
+    const TextReach& reach = textReach_;
+    const Double characters = static_cast<Double>(text.size()) + 1;  // an ellipsis
+    const Double lines = wrapped ? characters : 1;
+    const QRectF box(QPointF(x - reach.lineSpacing, y - reach.ascent - reach.lineSpacing),
+                     QPointF(x + characters * reach.widest + reach.lineSpacing,
+                             y + reach.descent + lines * reach.lineSpacing));
+    if (offThePage(box.left(), box.top(), box.right(), box.bottom())) return true;
+    if (wrapped || QRectF(0, 0, areaWidth_, areaHeight_).contains(box)) return false;
+    // Covers at least every pixel that the glyphs would.
+    const QRectF ink = QFontMetricsF(painter_.font(), painter_.device())
+                           .boundingRect(text)
+                           .translated(x, y)
+                           .adjusted(-kTextSlack, -kTextSlack, kTextSlack, kTextSlack);
+    return offThePage(ink.left(), ink.top(), ink.right(), ink.bottom());
+}
+
 void Graphics::DrawString(const std::string& text, Double x, Double y, Double wrapWidth,
                           Boolean condense) {
-    usePen();
     const QString string = QString::fromStdString(text);
+    if (textOffThePage(string, x, y, wrapWidth > 0)) return;
+    usePen();
     if (wrapWidth <= 0) {
         painter_.drawText(QPointF(x, y), string);
         return;

@@ -7,6 +7,7 @@
 #include "framework/ui/Color.h"
 
 class QPainter;
+class QString;
 
 // A drawing surface of Width x Height units with its origin at the top-left
 // corner, y growing downwards; what falls outside is clipped.
@@ -14,7 +15,8 @@ class QPainter;
 // On a pixel surface (a widget, a picture) one unit is one pixel, and lines
 // and frames are crisp: each coordinate falls to the pixel that contains it.
 // On paper one unit is one point, positions are exact and lines are half a
-// point thick, centred on their position.
+// point thick, centred on their position; what falls wholly outside the
+// surface is left out of the page.
 class Graphics {
   public:
     // Draws on a widget through a painter its paint event owns.
@@ -58,6 +60,10 @@ class Graphics {
 
   private:
     void setUp(Double width, Double height);
+    bool offThePage(Double left, Double top, Double right, Double bottom) const;
+    bool lineOffThePage(Double x1, Double y1, Double x2, Double y2) const;
+    bool textOffThePage(const QString& text, Double x, Double y, bool wrapped) const;
+    void drawFrameOnPaper(Double left, Double top, Double right, Double bottom);
     void usePen();
     void applyPen();
     void applyFont();
@@ -67,7 +73,12 @@ class Graphics {
     QPainter& painter_;
     Units units_;
     Integer width_, height_;
+    Double areaWidth_ = 0, areaHeight_ = 0;  // exact, in units
     Color foreColor_;
     bool penIsCurrent_ = false;
     Double textSize_ = 0;
+    // On paper: how far text in the current font reaches from its origin.
+    struct TextReach {
+        Double ascent = 0, descent = 0, lineSpacing = 0, widest = 0;
+    } textReach_;
 };

@@ -285,6 +285,25 @@ TEST_F(OutlinePrintTest, TenBoardsLieTwoInchesApart) {
     }
 }
 
+// Each page carries its own slice of the boards only: no word lies wholly
+// outside its printable area, and the captions are on the first page alone.
+TEST_F(OutlinePrintTest, EachPageCarriesOnlyWhatShowsOnIt) {
+    enter("25.5", "22");
+    const PdfReader pdf(print(kLetter, 10));
+    ASSERT_EQ(pdf.pageCount(), 4);
+    const QRectF printable(kMargin, kMargin, 576, 756);
+    for (int page = 1; page <= 4; ++page) {
+        SCOPED_TRACE(page);
+        int captions = 0;
+        for (const auto& word : pdf.words(page)) {
+            const QRectF box(QPointF(word.left, word.top), QPointF(word.right, word.bottom));
+            EXPECT_TRUE(box.intersects(printable)) << word.text.toStdString();
+            if (word.text == "Scale") ++captions;
+        }
+        EXPECT_EQ(captions, page == 1 ? 6 : 0);  // the boards whose caption is above 756
+    }
+}
+
 TEST_F(OutlinePrintTest, OneBoardIsASingleStrip) {
     enter("25.5", "22");
     const PdfReader pdf(print({false, 612, 1450, kMargin, kMargin, kMargin, kMargin}, 1));

@@ -103,6 +103,48 @@ TEST_F(PrintingTest, UnitsArePointsFromThePrintableAreasCorner) {
     EXPECT_TRUE(ScriptedDialogs::TakeMessages().empty());
 }
 
+// A page carries only what shows on it: drawing wholly off the printable area
+// adds nothing to the file, while what reaches into it is printed.
+TEST_F(PrintingTest, WhatFallsWhollyOffThePageIsLeftOutOfIt) {
+    auto print = [&](const char* name, bool offThePage) {
+        const QString path = folder.filePath(name);
+        const auto g = startJob(kLetter, path);
+        g->setTextSize(8);
+        g->DrawLine(100, 10, 100, 200);
+        g->DrawRect(-100, 50, 150, 40);  // its left side is off the page
+        g->DrawString("Edge", 573, 300);
+        if (offThePage) {
+            for (int i = 0; i < 300; ++i) {
+                g->DrawLine(-1 - i * 0.37, 0, -1 - i * 0.37, 700);
+                g->DrawLine(577 + i * 0.41, 0, 577 + i * 0.41, 700);
+                g->DrawLine(0, 757 + i * 0.43, 576, 757 + i * 0.43);
+                g->DrawRect(600 + i, 100, 50, 50);
+                g->DrawString("Off " + std::to_string(i), 578 + i, 400);
+                g->DrawString("Off " + std::to_string(i), -60 - i, 400);
+                g->DrawString("Off " + std::to_string(i), 100, 770 + i);
+                g->DrawString("Off " + std::to_string(i), 100, -10 - i);
+            }
+        }
+        return path;
+    };
+    const PdfReader bare(print("bare.pdf", false));
+    const PdfReader full(print("full.pdf", true));
+    EXPECT_LT(QFile(full.path()).size(), QFile(bare.path()).size() + 200);
+    std::vector<std::string> words;
+    for (const auto& word : full.words(1)) words.push_back(word.text.toStdString());
+    EXPECT_EQ(words, std::vector<std::string>{"Edge"});
+    // The frame's top and bottom and its right side, the marker line.
+    const auto across = full.horizontalLines(1, 18 + 20);
+    ASSERT_EQ(across.size(), 2u);
+    EXPECT_NEAR(across[0], 68, 0.05);
+    EXPECT_NEAR(across[1], 108, 0.05);
+    const auto down = full.verticalLines(1, 18 + 70);
+    ASSERT_EQ(down.size(), 2u);
+    EXPECT_NEAR(down[0], 68, 0.05);
+    EXPECT_NEAR(down[1], 118, 0.05);
+    EXPECT_TRUE(ScriptedDialogs::TakeMessages().empty());
+}
+
 TEST_F(PrintingTest, AJobThatCannotStartRaisesIOExceptionNamingItsFile) {
     const QString path = folder.filePath("missing/outline.pdf");
     try {
