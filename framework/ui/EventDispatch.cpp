@@ -18,7 +18,7 @@ struct Dispatch {
     ExceptionHelper exceptionHelper = _CallFunctionWithExceptionHandling;
     bool paintReportPending = false;
     int handlersRunning = 0;
-    std::vector<std::function<void()>> afterHandlers;
+    std::vector<std::function<void()>> afterHandler;  // of the handler running
 };
 
 Dispatch& dispatch() {
@@ -88,9 +88,9 @@ void _RequireUIThread() {
 
 Boolean _HandlerRunning() { return dispatch().handlersRunning > 0; }
 
-void _WhenHandlersReturn(std::function<void()> task) {
+void _WhenHandlerReturns(std::function<void()> task) {
     if (_HandlerRunning()) {
-        dispatch().afterHandlers.push_back(std::move(task));
+        dispatch().afterHandler.push_back(std::move(task));
     } else {
         task();
     }
@@ -99,12 +99,11 @@ void _WhenHandlersReturn(std::function<void()> task) {
 Boolean _RaiseEvent(const std::function<void()>& handler) {
     ++dispatch().handlersRunning;
     std::exception_ptr exception = runHandler(handler);
-    if (--dispatch().handlersRunning == 0) {
-        // A task may leave another behind.
-        while (!dispatch().afterHandlers.empty()) {
-            const auto tasks = std::exchange(dispatch().afterHandlers, {});
-            for (const auto& task : tasks) task();
-        }
+    --dispatch().handlersRunning;
+    // Those of nested handlers have run already. A task may leave another behind.
+    while (!dispatch().afterHandler.empty()) {
+        const auto tasks = std::exchange(dispatch().afterHandler, {});
+        for (const auto& task : tasks) task();
     }
     if (!exception) return true;
     MsgBox(userReport(exception));

@@ -25,14 +25,16 @@ void _RequireUIThread();
 // user in a modal message that leads with its message and names its class, and the application
 // goes on. Returns whether the handler ran to its end.
 Boolean _RaiseEvent(const std::function<void()>& handler);
-// Whether an event or menu handler is running now.
-Boolean _HandlerRunning();
-// Runs `task` once the outermost handler now running has returned, before
-// control goes back to the event loop; at once when no handler runs.
-void _WhenHandlersReturn(std::function<void()> task);
 // The same for handlers that run while a widget paints: the message is shown
 // once painting is over, and a handler failing on every paint is reported once.
 Boolean _RaisePaintEvent(const std::function<void()>& handler);
+
+// Whether an event or menu handler is running now.
+Boolean _HandlerRunning();
+// Runs `task` once the handler now running (the innermost, when handlers
+// nest) has returned, before control goes back to whatever raised it; at once
+// when no handler runs.
+void _WhenHandlerReturns(std::function<void()> task);
 
 // The class name and message of any exception, for the reports.
 std::pair<std::string, std::string> _DescribeException(const std::exception_ptr& exception);

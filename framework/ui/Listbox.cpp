@@ -90,7 +90,7 @@ class ListboxModel : public QAbstractTableModel {
         if (gathering_) return true;
         if (!_HandlerRunning()) return false;
         gathering_ = true;
-        _WhenHandlersReturn([model = QPointer<ListboxModel>(this)] {
+        _WhenHandlerReturns([model = QPointer<ListboxModel>(this)] {
             if (model) model->showGathered();
         });
         return true;

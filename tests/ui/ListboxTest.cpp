@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QTableView>
 
+#include "framework/ui/EventDispatch.h"
 #include "framework/ui/Graphics.h"
 #include "framework/ui/ScriptedDialogs.h"
 #include "tests/ui/TestWindow.h"
@@ -34,6 +35,32 @@ TEST_F(ListboxTest, RowsAreAddedAtTheEndAndFilledByCell) {
     list->DeleteAllRows();
     EXPECT_EQ(list->ListCount(), 0);
     EXPECT_EQ(list->LastIndex(), -1);
+}
+
+// Inside a handler the list's own answers follow every change at once, while
+// the view learns of the rows when the handler that changed them returns.
+TEST_F(ListboxTest, RowsChangedByAHandlerReachTheViewWhenItReturns) {
+    const QAbstractItemModel* shown = static_cast<QTableView*>(list->Handle())->model();
+    list->AddRow({"old"});
+    list->AddRow({"older"});
+    EXPECT_EQ(shown->rowCount(), 2);  // no handler: at once
+    _RaiseEvent([&] {
+        list->DeleteAllRows();
+        _RaiseEvent([&] {
+            list->AddRow({"a"});
+            list->setCell(0, 1, "one");
+            EXPECT_EQ(list->ListCount(), 1);
+        });
+        EXPECT_EQ(shown->rowCount(), 1);  // the nested handler has returned
+        EXPECT_EQ(shown->data(shown->index(0, 1)).toString(), "one");
+        list->AddRow({"b"});
+        list->AddRow({"c"});
+        EXPECT_EQ(list->ListCount(), 3);
+        EXPECT_EQ(list->Cell(2, 0), "c");
+        EXPECT_EQ(shown->rowCount(), 1);
+    });
+    EXPECT_EQ(shown->rowCount(), 3);
+    EXPECT_EQ(shown->data(shown->index(2, 0)).toString(), "c");
 }
 
 TEST_F(ListboxTest, CellsOutsideTheListAreOutOfBounds) {
