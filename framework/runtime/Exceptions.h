@@ -12,12 +12,15 @@ class RuntimeException : public std::runtime_error {
     std::string Message() const { return what(); }
 };
 
+// A class name and a base class cannot be parenthesised.
+// NOLINTBEGIN(bugprone-macro-parentheses)
 #define VELMORA_DECLARE_EXCEPTION(Name, Base)                             \
     class Name : public Base {                                            \
       public:                                                             \
         explicit Name(const std::string& message = {}) : Base(message) {} \
         std::string ClassName() const override { return #Name; }          \
     };
+// NOLINTEND(bugprone-macro-parentheses)
 
 VELMORA_DECLARE_EXCEPTION(NilObjectException, RuntimeException)
 VELMORA_DECLARE_EXCEPTION(OutOfBoundsException, RuntimeException)
