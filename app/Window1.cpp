@@ -5,6 +5,7 @@
 
 #include "app/MenuBar1.h"
 #include "app/frmAbout.h"
+#include "engine/FretOffsetsRows.h"
 #include "framework/runtime/Math.h"
 #include "framework/runtime/Text.h"
 #include "framework/ui/DesignRecord.h"
@@ -342,26 +343,14 @@ void Window1::RedrawList() {
         thisFretData->calcFrets();
     }
 
-    const std::vector<std::string> lines = Split(thisFretData->FretAsOffsets(), EndOfLine());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i <= 2) continue;  // the first three header lines
-        const std::string line = Trim(lines[i]);
-        if (line.empty()) continue;
-        if (line == ".") {
+    for (const FretOffsetsRow& row : FretOffsetsRows(thisFretData->FretAsOffsets())) {
+        if (row.isSeparator()) {
             list->AddRow({""});
             continue;
         }
-        const std::vector<std::string> fields = Split(lines[i], Chr(9));
-        auto field = [&](std::size_t k) {
-            if (k >= fields.size()) {
-                throw OutOfBoundsException("fret row " + line + " has no field " +
-                                           std::to_string(k));
-            }
-            return Trim(fields[k]);
-        };
-        list->AddRow({field(0)});
+        list->AddRow({row.label()});
         for (Integer k = 1; k <= 6; ++k) {
-            list->setCell(list->LastIndex(), k, field(static_cast<std::size_t>(k)));
+            list->setCell(list->LastIndex(), k, row.field(static_cast<std::size_t>(k)));
         }
     }
 }

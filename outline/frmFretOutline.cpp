@@ -6,6 +6,7 @@
 
 #include "app/FileTypes1.h"
 #include "app/Window1.h"
+#include "engine/FretOffsetsRows.h"
 #include "framework/runtime/Math.h"
 #include "framework/runtime/Text.h"
 #include "framework/ui/DesignRecord.h"
@@ -30,26 +31,13 @@ std::shared_ptr<cFretCalculator> fretData() {
     return data;
 }
 
-struct FretRow {
-    Double position;  // inches from the nut
-    std::string label;
-};
-
-// The fret and half-fret rows of a fret offsets text, in text order: from
-// the line after the four header lines up to the separator ".", blank lines
-// skipped; the bridge row after the separator is no fret.
-std::vector<FretRow> fretRows(const std::string& offsets) {
-    const std::vector<std::string> lines = Split(offsets, EndOfLine());
-    std::vector<FretRow> rows;
-    for (std::size_t i = 4; i < lines.size(); ++i) {
-        const std::string trimmed = Trim(lines[i]);
-        if (trimmed.empty()) continue;
-        if (trimmed == ".") break;
-        const std::vector<std::string> fields = Split(lines[i], Chr(9));
-        if (fields.size() < 2)
-            throw OutOfBoundsException("fret row " + trimmed + " has no field 1");
-        rows.push_back({Val(fields[1]), fields[0]});
-    }
+// The fret and half-fret rows of a fret offsets text, in text order, up to
+// the separator: the bridge row after it is no fret.
+std::vector<FretOffsetsRow> fretRows(const std::string& offsets) {
+    std::vector<FretOffsetsRow> rows = FretOffsetsRows(offsets);
+    const auto separator = std::find_if(
+        rows.begin(), rows.end(), [](const FretOffsetsRow& row) { return row.isSeparator(); });
+    rows.erase(separator, rows.end());
     return rows;
 }
 
@@ -64,12 +52,12 @@ struct BoardPlace {
 
 // The board's frame, a line and a label for each fret row, and its captions,
 // in the surface's current colour and text size.
-void drawBoard(Graphics& g, const std::vector<FretRow>& rows, const BoardPlace& place) {
+void drawBoard(Graphics& g, const std::vector<FretOffsetsRow>& rows, const BoardPlace& place) {
     g.DrawRect(place.left, place.top, place.frameWidth, place.height);
-    for (const FretRow& row : rows) {
-        const Double x = row.position * kUnitsPerInch + place.left;
+    for (const FretOffsetsRow& row : rows) {
+        const Double x = row.position() * kUnitsPerInch + place.left;
         g.DrawLine(x, place.top, x, place.top + place.height);
-        g.DrawString(row.label, x - 12, place.top + place.height / 2, 0, false);
+        g.DrawString(row.label(), x - 12, place.top + place.height / 2, 0, false);
     }
     g.DrawString("Scale Length: " + Str(fretData()->scale_length), place.captionX, place.top + 10,
                  0, false);
@@ -191,7 +179,7 @@ void frmFretOutline::FileHorz() {
     g->setForeColor(kWhite);
     g->FillRect(0, 0, static_cast<Double>(g->Width()), static_cast<Double>(g->Height()));
     g->setForeColor(kBlack);
-    const std::vector<FretRow> rows = fretRows(fretData()->FretAsOffsets());
+    const std::vector<FretOffsetsRow> rows = fretRows(fretData()->FretAsOffsets());
     g->setTextSize(9);
     drawBoard(*g, rows,
               {.left = 0,
@@ -215,7 +203,7 @@ void frmFretOutline::PrintHorz() {
 
     const Double boardLength = fretData()->scale_length * kUnitsPerInch;
     g->setForeColor(kBlack);
-    const std::vector<FretRow> rows = fretRows(fretData()->FretAsOffsets());
+    const std::vector<FretOffsetsRow> rows = fretRows(fretData()->FretAsOffsets());
     g->setTextSize(8);
 
     // Every page shows the next slice of every board, the boards shifted
