@@ -228,10 +228,11 @@ Boolean Window1::Listbox1_CellBackgroundPaint(Listbox& control, Graphics& g, Int
     const Color end = RGB(209, 212, 211);
     const Integer height = g.Height();
     const Integer width = g.Width();
+    const auto h = static_cast<Double>(height);
     for (Integer y = height; y >= 0; --y) {
         auto channel = [&](Integer s, Integer e) {
-            return ToInteger(static_cast<Double>(y) / height * e +
-                             static_cast<Double>(height - y) / height * s);
+            return ToInteger(static_cast<Double>(y) / h * static_cast<Double>(e) +
+                             static_cast<Double>(height - y) / h * static_cast<Double>(s));
         };
         g.setForeColor(RGB(channel(start.Red(), end.Red()), channel(start.Green(), end.Green()),
                            channel(start.Blue(), end.Blue()), 0));

@@ -1,5 +1,7 @@
 #include "framework/ui/Listbox.h"
 
+#include <cmath>
+
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QPainter>
@@ -241,9 +243,10 @@ void Listbox::applyColumnWidths() {
         } else {
             size = view_->horizontalHeader()->defaultSectionSize();
         }
-        const int start = static_cast<int>(left + 0.5);
+        const int start = static_cast<int>(std::lround(left));
         left += size;
-        view_->horizontalHeader()->resizeSection(column, static_cast<int>(left + 0.5) - start);
+        view_->horizontalHeader()->resizeSection(column,
+                                                 static_cast<int>(std::lround(left)) - start);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "framework/ui/RectControl.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QApplication>
 #include <QFont>
@@ -66,7 +67,7 @@ void RectControl::applyFont() {
     QFont font = QApplication::font();
     if (textFont_ != "System") font.setFamily(QString::fromStdString(textFont_));
     // Design sizes are points of a 72-dpi screen, which is one pixel each.
-    if (textSize_ > 0) font.setPixelSize(static_cast<int>(textSize_ + 0.5f));
+    if (textSize_ > 0) font.setPixelSize(static_cast<int>(std::lround(textSize_)));
     font.setBold(bold_);
     font.setItalic(italic_);
     font.setUnderline(underline_);

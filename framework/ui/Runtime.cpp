@@ -58,7 +58,7 @@ void _RuntimeRun() {
     runTime().exitStatus = QApplication::exec();
 }
 
-void _UnhandledException(std::exception_ptr exception) {
+void _UnhandledException(const std::exception_ptr& exception) {
     auto [className, message] = _DescribeException(exception);
     std::cerr << "Unhandled exception " << className;
     if (!message.empty()) std::cerr << ": " << message;

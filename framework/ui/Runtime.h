@@ -25,7 +25,7 @@ void _RunFrameworkInitialization(void (*callback)());
 void _RuntimeRun();
 // Reports an exception that reached the start routine on standard error;
 // the run then ends with a failure status.
-void _UnhandledException(std::exception_ptr exception);
+void _UnhandledException(const std::exception_ptr& exception);
 // Closes every open window and releases the application object.
 void RuntimePerformFinalizers();
 // Ends the run time; returns the process's exit status.

@@ -70,7 +70,8 @@ class LiteralSaveDialog : public QFileDialog {
             return;
         }
         literalChoice_ = path;
-        QDialog::accept();
+        // QFileDialog::accept would split the name at its quotes again.
+        QDialog::accept();  // NOLINT(bugprone-parent-virtual-call)
     }
 
   private:

@@ -310,7 +310,8 @@ TEST_F(Window1Test, EachHalfFretBoxAloneGivesItsOwnRows) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.box);
-        for (auto box : {w.CheckBox1(), w.CheckBox2(), w.CheckBox3(), w.CheckBox4(), w.CheckBox5()})
+        for (const auto& box :
+             {w.CheckBox1(), w.CheckBox2(), w.CheckBox3(), w.CheckBox4(), w.CheckBox5()})
             box->setValue(false);
         ASSERT_FALSE(anyHalfFret(labels()));
         click(*(w.*c.accessor)());

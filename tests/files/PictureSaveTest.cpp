@@ -145,7 +145,7 @@ TEST_F(PictureSaveTest, AFullDiskLeavesTheEarlierFilesWhereTheFolderRefusesNewOn
         const FileSizeLimit limit(4096);
         auto stream = TextOutputStream::Create(itemOf("list.html"));
         ASSERT_NE(stream, nullptr);
-        stream->Write(std::string(64 * 1024, 'n'));
+        stream->Write(std::string(std::size_t{64} * 1024, 'n'));
         stream.reset();
         EXPECT_THROW(bigPicture()->Save(itemOf("board.png"), Picture::SaveAsPNG), IOException);
     }

@@ -75,7 +75,7 @@ TEST_F(TextOutputStreamTest, WriteFailingHalfWayRaisesAndKeepsTheEarlierFile) {
         rlim_t limit;
         std::size_t textSize;
     } cases[] = {
-        {"far past the limit", 4096, 256 * 1024},
+        {"far past the limit", 4096, std::size_t{256} * 1024},
         {"just past the limit", 100, 101},
     };
     for (const auto& c : cases) {

@@ -54,7 +54,7 @@ class OutlinePrintTest : public MainWindowTest {
     // Presses "Print" with `boards` chosen, the page setup dialog answered
     // with `page` and the print dialog with a PDF file; returns its path.
     QString print(const ScriptedDialogs::PageSetupAnswer& page, int boards = 1) {
-        const QString pdf = folder.filePath(QStringLiteral("outline-%1.pdf").arg(++prints));
+        QString pdf = folder.filePath(QStringLiteral("outline-%1.pdf").arg(++prints));
         ScriptedDialogs::AnswerNextPageSetupDialog(page);
         ScriptedDialogs::AnswerNextPrintDialog(pdf.toStdString());
         auto outline = frmFretOutline();
@@ -277,7 +277,7 @@ TEST_F(OutlinePrintTest, TenBoardsLieTwoInchesApart) {
     ASSERT_EQ(captions.size(), 10u);
     for (std::size_t board = 0; board < 10; ++board) {
         SCOPED_TRACE(board);
-        const double top = kMargin + 144.0 * board;
+        const double top = kMargin + 144.0 * static_cast<double>(board);
         EXPECT_NEAR(labels[board].left, kMargin + 91.032, 1);
         EXPECT_NEAR(labels[board].bottom, top + 54, 2.5);
         EXPECT_NEAR(captions[board].left, kMargin + 5, 1);

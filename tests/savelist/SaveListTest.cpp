@@ -68,7 +68,7 @@ TEST_F(SaveListTest, ADulcimersHalfFretIsARowOfItsOwnAfterItsFret) {
     ASSERT_NE(at, std::string::npos) << page;
     EXPECT_NE(page.rfind("<TR>" + cell + "6" + cell + "11.847", at), std::string::npos) << page;
     EXPECT_EQ(page.find("<TR>" + cell + "7" + cell + "13.500"), at + halfFret.size()) << page;
-    EXPECT_EQ(page.find("+"), at + 4 + cell.size() + 1) << "one half fret only";
+    EXPECT_EQ(page.find('+'), at + 4 + cell.size() + 1) << "one half fret only";
 }
 
 TEST_F(SaveListTest, ThePageKeepsTheDecimalsOfEveryPrecision) {

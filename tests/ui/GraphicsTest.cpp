@@ -71,7 +71,8 @@ TEST(CanvasTest, PaintDrawsOnTheWholeCanvas) {
     canvas->Paint = [&](Canvas&, Graphics& g) {
         size = {g.Width(), g.Height()};
         g.setForeColor(RGB(0, 0, 255));
-        g.DrawLine(0, g.Height() - 1, g.Width(), g.Height() - 1);
+        const auto bottom = static_cast<Double>(g.Height() - 1);
+        g.DrawLine(0, bottom, static_cast<Double>(g.Width()), bottom);
     };
     const QImage image = canvas->Handle()->grab().toImage();
     EXPECT_EQ(size, (std::pair<Integer, Integer>{100, 50}));

@@ -103,7 +103,10 @@ TEST_F(ListboxTest, EveryPaintedCellIsOfferedItsOwnSurfaceBeforeItsText) {
     list->CellBackgroundPaint = [&](Listbox&, Graphics& g, Integer row, Integer column) {
         painted.insert({row, column, g.Width(), g.Height()});
         g.setForeColor(RGB(255, 0, 0));
-        for (Integer y = 0; y < g.Height(); ++y) g.DrawLine(0, y, g.Width(), y);
+        for (Integer y = 0; y < g.Height(); ++y) {
+            const auto line = static_cast<Double>(y);
+            g.DrawLine(0, line, static_cast<Double>(g.Width()), line);
+        }
         return false;
     };
     auto* view = static_cast<QTableView*>(list->Handle());
