@@ -142,17 +142,20 @@ void Window::_Construct(std::string_view registeredName) {
     auto self = shared_from_this();
     _RaiseEvent([&] { AddMenuHandlers(self); });
     for (const auto& [name, control] : controls_) control->_RaiseOpen();
-    if (visible_) Show();
-    // Open comes from the event loop, once the constructing code has the window.
+    // Shown and opened from the event loop, once the constructing code has the
+    // window: a window that code shows modally first is mapped once, already
+    // modal, as window managers may lose a map that follows an unmap at once.
     QTimer::singleShot(0, widget_.get(), [this] {
-        if (open_) _RaiseEvent([this] { Event_Open(); });
+        if (!open_) return;
+        if (visible_ && !widget_->isVisible()) Show();
+        _RaiseEvent([this] { Event_Open(); });
     });
 }
 
 Integer Window::Width() const { return widget_->content()->width(); }
 Integer Window::Height() const { return widget_->content()->height(); }
 std::string Window::Title() const { return widget_->windowTitle().toStdString(); }
-Boolean Window::Visible() const { return widget_->isVisible(); }
+Boolean Window::Visible() const { return open_ && visible_; }
 
 void Window::setMenuBar(std::shared_ptr<class MenuBar> menuBar) {
     _RequireUIThread();
@@ -184,7 +187,8 @@ void Window::Show() {
 
 void Window::ShowModal() {
     auto self = shared_from_this();  // closing releases the framework's hold
-    // Modality takes effect when the window is shown.
+    // Modality takes effect when the window is shown; only a window that is
+    // already on screen has to be hidden for it.
     if (widget_->isVisible()) widget_->hide();
     widget_->setWindowModality(Qt::ApplicationModal);
     Show();

@@ -48,6 +48,8 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     std::shared_ptr<class MenuBar> MenuBar() const { return menuBar_; }
     void setMenuBar(std::shared_ptr<class MenuBar> menuBar);
 
+    // A window whose record makes it visible shows itself once the event loop
+    // runs; code that shows it before then shows it once, in its own way.
     void Show();
     // Shows the window application-modal; returns when it has closed.
     void ShowModal();

@@ -16,8 +16,8 @@
 namespace {
 std::shared_ptr<class frmAbout> openAbout() {
     auto window = frmAbout();
+    QCoreApplication::processEvents();  // shown and opened from the event loop
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window->Handle()));
-    QCoreApplication::processEvents();
     return window;
 }
 

@@ -46,8 +46,8 @@ class AboutTest : public testing::Test {
     // The About window once it is on screen and its Open event has run.
     static std::shared_ptr<class frmAbout> openAbout() {
         auto window = frmAbout();
+        QCoreApplication::processEvents();  // shown and opened from the event loop
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window->Handle()));
-        QCoreApplication::processEvents();
         return window;
     }
 
@@ -318,6 +318,7 @@ TEST_F(AboutTest, ItHasAFixedSizeAndNoZoomMinimiseOrCloseBox) {
 TEST_F(AboutTest, TheMenuCommandShowsItModallyUntilCloseReturnOrEscape) {
     ModalGuard::Expected modal;
     auto main = Window1();
+    QCoreApplication::processEvents();  // the main window on screen
     auto* item = main->Handle()->findChild<QAction*>("mnuAbout");
     ASSERT_NE(item, nullptr);
 

@@ -84,6 +84,7 @@ TEST_F(WindowTest, TheMenuBarSitsAboveTheClientAreaOfDesignSize) {
 
 TEST_F(WindowTest, ResizingMovesOnlyWhatIsLockedToTheMovingEdges) {
     auto window = TestWindowInstance();
+    QCoreApplication::processEvents();  // on screen, where resizing lays out at once
     QWidget* top = window->Handle();
     top->resize(top->width() + 50, top->height() + 30);
     EXPECT_EQ(window->List()->Handle()->geometry(), QRect(170, 10, 270, 310));
