@@ -179,8 +179,10 @@ void Window::setMenuBar(std::shared_ptr<class MenuBar> menuBar) {
 
 void Window::Show() {
     visible_ = true;
-    if (placement_ == kPlacementOverParent && !placed_) placeOverParent();
-    placed_ = true;
+    if (!placed_) {
+        placed_ = true;
+        if (QWidget* front = windowInFront()) placeOver(*front);
+    }
     widget_->show();
     widget_->activateWindow();
 }
@@ -241,29 +243,39 @@ Boolean Window::_PressButtonForKey(int key) {
     return false;
 }
 
-// Centred over the window in front, kept on its screen and above it.
-void Window::placeOverParent() {
-    QWidget* parent = QApplication::activeWindow();
-    if (parent == widget_.get()) parent = nullptr;
-    if (!parent) {
+// The active window, or else the newest other window on screen.
+QWidget* Window::windowInFront() const {
+    QWidget* front = QApplication::activeWindow();
+    if (front == widget_.get()) front = nullptr;
+    if (!front) {
         for (const auto& window : openWindows()) {
-            if (window.get() != this && window->widget_->isVisible()) parent = window->Handle();
+            if (window.get() != this && window->widget_->isVisible()) front = window->Handle();
         }
     }
-    if (!parent) return;
-    QRect area(QPoint(), widget_->size());
-    area.moveCenter(parent->geometry().center());
-    if (const QScreen* screen = parent->screen()) {
-        const QRect available = screen->availableGeometry();
-        area.moveRight(std::min(area.right(), available.right()));
-        area.moveBottom(std::min(area.bottom(), available.bottom()));
-        area.moveLeft(std::max(area.left(), available.left()));
-        area.moveTop(std::max(area.top(), available.top()));
+    return front;
+}
+
+// A dialog, or a window placed over its parent, stays above that window;
+// the latter is also centred over it and kept on its screen.
+void Window::placeOver(QWidget& parent) {
+    const bool dialog = frame_ == kFrameMovableModal;
+    const bool centred = placement_ == kPlacementOverParent;
+    if (!dialog && !centred) return;
+    if (centred) {
+        QRect area(QPoint(), widget_->size());
+        area.moveCenter(parent.geometry().center());
+        if (const QScreen* screen = parent.screen()) {
+            const QRect available = screen->availableGeometry();
+            area.moveRight(std::min(area.right(), available.right()));
+            area.moveBottom(std::min(area.bottom(), available.bottom()));
+            area.moveLeft(std::max(area.left(), available.left()));
+            area.moveTop(std::max(area.top(), available.top()));
+        }
+        widget_->setGeometry(area);
     }
-    widget_->setGeometry(area);
-    widget_->winId();  // the toolkit window, to stay above its parent
+    widget_->winId();  // the toolkit window, to name its parent
     if (QWindow* handle = widget_->windowHandle())
-        handle->setTransientParent(parent->windowHandle());
+        handle->setTransientParent(parent.windowHandle());
 }
 
 std::shared_ptr<MenuItem> Window::_LookupMenuItem(const std::string& name) const {
@@ -388,8 +400,14 @@ void Window::_SetProperty(const LayoutProperty& property) {
         applyBackColor();
     } else if (name == "Placement") {
         placement_ = integer();  // any other than over the parent: the window manager's
-    } else if (name == "Frame" || name == "MacProcID") {
-        integer();  // every frame is a titled top-level window
+    } else if (name == "Frame") {
+        // A movable modal window is a dialog, which window managers keep
+        // above its parent; every other frame is a titled top-level window.
+        frame_ = integer();
+        const Qt::WindowType type = frame_ == kFrameMovableModal ? Qt::Dialog : Qt::Window;
+        widget_->setWindowFlags((widget_->windowFlags() & ~Qt::WindowType_Mask) | type);
+    } else if (name == "MacProcID") {
+        integer();
     } else if (name == "BackColor") {
         backColor_ = PropertyValue<Color>(property);
         applyBackColor();

@@ -122,8 +122,10 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     void applySizeLimits();
     void orderFocusChain();
     void applyBackColor();
-    void placeOverParent();
+    QWidget* windowInFront() const;
+    void placeOver(QWidget& parent);
 
+    static constexpr Integer kFrameMovableModal = 1;
     static constexpr Integer kPlacementOverParent = 1;
 
     std::unique_ptr<WindowWidget> widget_;
@@ -136,7 +138,7 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     Boolean hasBackColor_ = false;
     Color backColor_;
     Boolean open_ = false, constructed_ = false;
-    Integer placement_ = 0;
+    Integer frame_ = 0, placement_ = 0;
     Boolean placed_ = false;
 };
 

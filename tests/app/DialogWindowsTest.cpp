@@ -9,6 +9,8 @@
 #include <QEvent>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
 
 #include "app/App.h"
 #include "app/FileTypes1.h"
@@ -55,6 +57,8 @@ void PrintTo(const WindowShowsAndHides::Seen& seen, std::ostream* out) {
 // What a secondary window is once its modal loop runs.
 struct Opened {
     std::vector<WindowShowsAndHides::Seen> seen;
+    Qt::WindowType type = Qt::Widget;
+    QWindow* transientParent = nullptr;
 };
 
 class DialogWindowsTest : public FreshStartTest {
@@ -85,7 +89,11 @@ class DialogWindowsTest : public FreshStartTest {
             QTimer::singleShot(0, [&] {
                 events.mark("modal loop");
                 auto window = Window::_GetImplicitWindow(registeredName);
-                if (window) window->Close();
+                if (!window) return;
+                QWidget* handle = window->Handle();
+                opened.type = handle->windowType();
+                opened.transientParent = handle->windowHandle()->transientParent();
+                window->Close();
             });
         });
         auto* action = main->Handle()->findChild<QAction*>(command);
@@ -123,5 +131,16 @@ TEST_F(DialogWindowsTest, EachWindowIsShownOnceAndModalBeforeItsModalLoop) {
         ASSERT_GE(opened.seen.size(), expected.size());
         EXPECT_EQ(std::vector(opened.seen.begin(), opened.seen.begin() + expected.size()),
                   expected);
+    }
+}
+
+// A dialog of the main window: window managers keep it above the main window,
+// place it over it and offer no minimise that would hide it alone.
+TEST_F(DialogWindowsTest, EachWindowIsADialogOfTheMainWindow) {
+    for (const Command& command : kCommands) {
+        SCOPED_TRACE(command.name);
+        const Opened opened = choose(command.name, command.registeredName);
+        EXPECT_EQ(opened.type, Qt::Dialog);
+        EXPECT_EQ(opened.transientParent, main->Handle()->windowHandle());
     }
 }
