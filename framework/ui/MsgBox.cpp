@@ -10,7 +10,9 @@ void MsgBox(const std::string& text) {
         ScriptedDialogs::RecordMessage(text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
+    // VELMORA_PRODUCT_NAME: the project's name in the build, the program's
+    // name as users know it rather than the executable's.
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral(VELMORA_PRODUCT_NAME),
                     QString::fromStdString(text), QMessageBox::Ok, QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
