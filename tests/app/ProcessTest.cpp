@@ -6,25 +6,35 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+namespace {
+// Runs a driver script with its arguments on a virtual X display of its own
+// and expects it to end with status 0; returns what it wrote.
+std::string runOnVirtualDisplay(const QStringList& scriptAndArguments) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("QT_QPA_PLATFORM");  // the X display, not offscreen
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start("xvfb-run", QStringList{"-a"} + scriptAndArguments);
+    EXPECT_TRUE(process.waitForStarted(10000)) << "xvfb-run is missing";
+    const bool finished = process.waitForFinished(90000);
+    if (!finished) process.kill();
+    const std::string output = process.readAll().toStdString();
+    EXPECT_TRUE(finished) << output;
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << output;
+    EXPECT_EQ(process.exitCode(), 0) << output;
+    return output;
+}
+}  // namespace
+
 // The real program on a virtual X display, driven by synthetic keystrokes:
 // what is typed fills the table, which Ctrl+S saves through the real dialog.
 TEST(ProcessTest, TypingFillsTheTableThatCtrlSSavesAndCtrlQEndsWithStatusZero) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString saved = QDir(folder.path()).filePath("frets.html");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("QT_QPA_PLATFORM");  // the X display, not offscreen
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start("xvfb-run", {"-a", VELMORA_DRIVER_SCRIPT, VELMORA_EXECUTABLE, saved});
-    ASSERT_TRUE(process.waitForStarted(10000)) << "xvfb-run is missing";
-    const bool finished = process.waitForFinished(90000);
-    if (!finished) process.kill();
-    const std::string output = process.readAll().toStdString();
-    ASSERT_TRUE(finished) << output;
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << output;
-    EXPECT_EQ(process.exitCode(), 0) << output;
+    const std::string output =
+        runOnVirtualDisplay({VELMORA_DRIVER_SCRIPT, VELMORA_EXECUTABLE, saved});
 
     QFile file(saved);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << output;
@@ -39,4 +49,11 @@ TEST(ProcessTest, TypingFillsTheTableThatCtrlSSavesAndCtrlQEndsWithStatusZero) {
         << page;
     EXPECT_NE(page.find(cell + "Last Fret to Bridge" + cell + "6.375\""), std::string::npos)
         << page;
+}
+
+// Under a window manager every opening of each dialog shows it, as a dialog
+// of the main window: a map that the window manager lost would leave the
+// program blocked in its modal loop with nothing on screen.
+TEST(ProcessTest, UnderAWindowManagerEachDialogShowsAtEveryOneOfManyOpenings) {
+    runOnVirtualDisplay({VELMORA_DIALOGS_SCRIPT, VELMORA_EXECUTABLE, "30"});
 }
