@@ -19,8 +19,6 @@ namespace {
 const Color kBlack = RGB(0, 0, 0);
 const Color kWhite = RGB(255, 255, 255);
 
-// Drawing units per inch: the picture's pixels, the paper's points.
-constexpr Double kUnitsPerInch = 72;
 constexpr Double kBoardHeight = 1.5 * kUnitsPerInch;
 constexpr Integer kBoardPitch = 144;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -91,7 +92,7 @@ void Graphics::applyFont() {
     // A point size is converted with the device's resolution, and the
     // painter's scale applies on top of that: `size` units come out as
     // size * 72 / dpi points.
-    if (size > 0) font.setPointSizeF(size * 72.0 / painter_.device()->logicalDpiY());
+    if (size > 0) font.setPointSizeF(size * kUnitsPerInch / painter_.device()->logicalDpiY());
     painter_.setFont(font);
     if (units_ == Units::Points) {
         const QFontMetricsF metrics(font, painter_.device());

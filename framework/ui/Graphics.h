@@ -9,6 +9,10 @@
 class QPainter;
 class QString;
 
+// Drawing units per inch: a point of paper, or a pixel of a picture that
+// prints at full size.
+constexpr Double kUnitsPerInch = 72;
+
 // A drawing surface of Width x Height units with its origin at the top-left
 // corner, y growing downwards; what falls outside is clipped.
 //

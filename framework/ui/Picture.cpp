@@ -1,5 +1,6 @@
 #include "framework/ui/Picture.h"
 
+#include <cmath>
 #include <string>
 
 #include <QBuffer>
@@ -14,8 +15,6 @@
 #include "framework/ui/ReplacingFile.h"
 
 namespace {
-// 72 dots per inch, as a PNG's resolution field holds it.
-constexpr int kDotsPerMetre = 2835;
 
 class PictureGraphics : public Graphics {
   public:
@@ -39,8 +38,10 @@ Picture::Picture(Integer width, Integer height, Integer depth) {
                                    std::to_string(height) + " pixels");
     }
     image_->fill(Qt::white);
-    image_->setDotsPerMeterX(kDotsPerMetre);
-    image_->setDotsPerMeterY(kDotsPerMetre);
+    // One dot a drawing unit, in the whole dots per metre a PNG holds: 2835.
+    const auto dotsPerMetre = static_cast<int>(std::lround(kUnitsPerInch / 0.0254));
+    image_->setDotsPerMeterX(dotsPerMetre);
+    image_->setDotsPerMeterY(dotsPerMetre);
 }
 
 Picture::Picture(const QImage& image) : image_(std::make_shared<QImage>(image)) {}

@@ -4,6 +4,7 @@
 #include <deque>
 #include <exception>
 #include <string>
+#include <utility>
 
 #include <QApplication>
 #include <QBuffer>
@@ -22,13 +23,11 @@
 #include "framework/ui/ScriptedDialogs.h"
 
 namespace {
-constexpr Double kPointsPerInch = 72;
-
 // The printable area in points of paper.
 QSizeF printableSize(const QPrinter& printer) {
     const QRectF area = printer.pageRect(QPrinter::DevicePixel);
-    return {area.width() * kPointsPerInch / printer.logicalDpiX(),
-            area.height() * kPointsPerInch / printer.logicalDpiY()};
+    return {area.width() * kUnitsPerInch / printer.logicalDpiX(),
+            area.height() * kUnitsPerInch / printer.logicalDpiY()};
 }
 
 // The page step: the printable width in whole points, a hair below one
@@ -51,8 +50,8 @@ bool playPages(const std::deque<QPicture>& pages, QPagedPaintDevice& device) {
     if (!painter.begin(&device)) return false;
     // A picture plays at its own resolution whatever the device's; it was
     // drawn in points.
-    painter.scale(pages.front().logicalDpiX() / kPointsPerInch,
-                  pages.front().logicalDpiY() / kPointsPerInch);
+    painter.scale(pages.front().logicalDpiX() / kUnitsPerInch,
+                  pages.front().logicalDpiY() / kUnitsPerInch);
     for (std::size_t page = 0; page < pages.size(); ++page) {
         if (page > 0 && !device.newPage()) return false;
         painter.drawPicture(0, 0, pages[page]);
