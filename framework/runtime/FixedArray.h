@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "Exceptions.h"
-#include "Types.h"
+#include "framework/runtime/Exceptions.h"
+#include "framework/runtime/Types.h"
 
 // A one-dimensional array with the fixed bounds 0 to UpperBound. Every access
 // is checked, so a bad index is an OutOfBoundsException, never a stray write.

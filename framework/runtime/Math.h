@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Types.h"
+#include "framework/runtime/Types.h"
 
 Double Pow(Double base, Double exponent);
 Double Sqrt(Double value);

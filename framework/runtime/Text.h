@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Types.h"
+#include "framework/runtime/Types.h"
 
 // The number a text holds: leading blanks skipped, an optional sign, digits
 // with an optional point and fraction, an optional exponent; reading stops at

@@ -1,5 +1,7 @@
 #include "framework/ui/Application.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QCoreApplication>
 

@@ -1,5 +1,7 @@
 #include "framework/ui/Canvas.h"
 
+#include <utility>
+
 #include <QPainter>
 #include <QWidget>
 

@@ -4,6 +4,7 @@
 #include <cxxabi.h>
 #include <memory>
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 #include <QCoreApplication>

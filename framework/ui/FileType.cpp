@@ -1,6 +1,7 @@
 #include "framework/ui/FileType.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 std::vector<std::shared_ptr<const RegisteredFileType>>& registry() {

@@ -3,6 +3,7 @@
 #include <bit>
 #include <type_traits>
 #include <unordered_map>
+#include <utility>
 
 #include "framework/runtime/Exceptions.h"
 

@@ -1,6 +1,7 @@
 #include "framework/ui/Listbox.h"
 
 #include <cmath>
+#include <utility>
 
 #include <QAbstractTableModel>
 #include <QHeaderView>

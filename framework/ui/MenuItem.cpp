@@ -1,5 +1,7 @@
 #include "framework/ui/MenuItem.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QKeySequence>
 #include <QLineEdit>

@@ -1,6 +1,7 @@
 #include "framework/ui/TextOutputStream.h"
 
 #include <exception>
+#include <utility>
 
 #include <QtGlobal>
 
