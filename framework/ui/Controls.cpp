@@ -276,6 +276,12 @@ Boolean PushButton::_Press() {
     return true;
 }
 
+Boolean PushButton::_PressForKey(int key) {
+    const bool confirm = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const bool answers = confirm ? Default() : key == Qt::Key_Escape && Cancel();
+    return answers && _Press();
+}
+
 void PushButton::_SetProperty(const LayoutProperty& property) {
     const std::string& name = property.name;
     if (name == "Caption") {

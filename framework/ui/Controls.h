@@ -41,6 +41,7 @@ class TextField : public RectControl {
     std::string Text() const;
     void setText(const std::string& value);
     void _SetProperty(const LayoutProperty& property) override;
+    Boolean _TakesTyping() const override { return true; }
 
     std::function<void(TextField&)> TextChange;
 
@@ -97,6 +98,8 @@ class PushButton : public RectControl {
 
     // Clicks the button, raising Action; False when it is disabled or hidden.
     Boolean _Press();
+    // Return and Enter press the default button, Escape the cancel button.
+    Boolean _PressForKey(int key) override;
 
     std::function<void(PushButton&)> Action;
 

@@ -49,6 +49,12 @@ class RectControl : public PropertyTarget {
     void _Place();
     // The control's Open event, raised once all controls of its window exist.
     virtual void _RaiseOpen() {}
+    // Whether typing goes into the control: its window's focus starts in the
+    // first that takes it.
+    virtual Boolean _TakesTyping() const { return false; }
+    // Presses the control when it answers to this key (Return, Enter or
+    // Escape, as a Qt::Key); False when it does not or cannot be pressed.
+    virtual Boolean _PressForKey(int /*key*/) { return false; }
 
   protected:
     RectControl(QWidget* widget, std::string className);

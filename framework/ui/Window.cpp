@@ -14,7 +14,6 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "framework/ui/Controls.h"
 #include "framework/ui/EventDispatch.h"
 #include "framework/ui/MenuItem.h"
 #include "framework/ui/QtColor.h"
@@ -232,13 +231,8 @@ std::shared_ptr<RectControl> Window::_ControlByName(const std::string& name) con
 }
 
 Boolean Window::_PressButtonForKey(int key) {
-    const bool confirm = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (!confirm && key != Qt::Key_Escape) return false;
     for (const auto& [name, control] : controls_) {
-        auto* button = dynamic_cast<PushButton*>(control.get());
-        if (button && (confirm ? button->Default() : button->Cancel()) && button->_Press()) {
-            return true;
-        }
+        if (control->_PressForKey(key)) return true;
     }
     return false;
 }
@@ -347,9 +341,8 @@ void Window::orderFocusChain() {
     }
     // Typing goes to the first text field, also where a button comes before
     // it: buttons and pop-ups take the focus when tabbed to.
-    const auto field = std::find_if(chain.begin(), chain.end(), [](RectControl* control) {
-        return dynamic_cast<TextField*>(control) != nullptr;
-    });
+    const auto field = std::find_if(chain.begin(), chain.end(),
+                                    [](RectControl* control) { return control->_TakesTyping(); });
     if (field != chain.end()) (*field)->Handle()->setFocus(Qt::OtherFocusReason);
 }
 
