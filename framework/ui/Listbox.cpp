@@ -259,6 +259,12 @@ void Listbox::checkColumn(Integer column) const {
     }
 }
 
+void Listbox::checkCell(Integer row, Integer column) const {
+    checkColumn(column);
+    if (row < 0 || row >= ListCount())
+        throw OutOfBoundsException("list row " + std::to_string(row));
+}
+
 std::string Listbox::Heading(Integer column) const {
     checkColumn(column);
     return model_->heading(static_cast<int>(column));
@@ -296,16 +302,12 @@ Integer Listbox::ListCount() const { return model_->size(); }
 Integer Listbox::LastIndex() const { return lastIndex_; }
 
 std::string Listbox::Cell(Integer row, Integer column) const {
-    checkColumn(column);
-    if (row < 0 || row >= ListCount())
-        throw OutOfBoundsException("list row " + std::to_string(row));
+    checkCell(row, column);
     return model_->cell(static_cast<int>(row), static_cast<int>(column));
 }
 
 void Listbox::setCell(Integer row, Integer column, const std::string& text) {
-    checkColumn(column);
-    if (row < 0 || row >= ListCount())
-        throw OutOfBoundsException("list row " + std::to_string(row));
+    checkCell(row, column);
     model_->setCell(static_cast<int>(row), static_cast<int>(column), text);
 }
 

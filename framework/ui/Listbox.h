@@ -51,6 +51,7 @@ class Listbox : public RectControl {
 
   private:
     void checkColumn(Integer column) const;
+    void checkCell(Integer row, Integer column) const;
     void applyColumnWidths();
 
     ListboxView* view_;
