@@ -16,8 +16,8 @@
 #include "framework/ui/Picture.h"
 #include "framework/ui/ScriptedDialogs.h"
 #include "framework/ui/TextOutputStream.h"
-#include "tests/files/TempFolder.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
