@@ -37,11 +37,7 @@ class AboutTest : public testing::Test {
         ScriptedDialogs::CaptureMessages(true);
         ScriptedDialogs::RecordURLs(true);
     }
-    void TearDown() override {
-        EXPECT_TRUE(ScriptedDialogs::TakeMessages().empty());
-        ScriptedDialogs::RecordURLs(false);
-        ScriptedDialogs::CaptureMessages(false);
-    }
+    void TearDown() override { EXPECT_TRUE(ScriptedDialogs::TakeMessages().empty()); }
 
     // The About window once it is on screen and its Open event has run.
     static std::shared_ptr<class frmAbout> openAbout() {

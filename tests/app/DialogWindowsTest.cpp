@@ -74,10 +74,7 @@ class DialogWindowsTest : public FreshStartTest {
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return QApplication::activeWindow() == main->Handle(); }));
     }
-    void TearDown() override {
-        EXPECT_TRUE(ScriptedDialogs::TakeMessages().empty());
-        ScriptedDialogs::CaptureMessages(false);
-    }
+    void TearDown() override { EXPECT_TRUE(ScriptedDialogs::TakeMessages().empty()); }
 
     // Chooses the menu command; once the window it opens has run its Open
     // event inside its modal loop, notes what it is and closes it.

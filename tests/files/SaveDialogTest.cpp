@@ -31,10 +31,7 @@ class SaveDialogTest : public ::testing::Test {
         FileTypeRegistry::Clear();
         registerFileType("HTML", ".html");
     }
-    void TearDown() override {
-        ScriptedDialogs::ClearSaveDialogs();
-        FileTypeRegistry::Clear();
-    }
+    void TearDown() override { FileTypeRegistry::Clear(); }
 };
 
 TEST_F(SaveDialogTest, ScriptedAnswerGivesTheChosenFile) {

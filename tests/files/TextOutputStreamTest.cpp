@@ -20,7 +20,6 @@ class TextOutputStreamTest : public TempFolderTest {
         TempFolderTest::SetUp();
         ScriptedDialogs::CaptureMessages(true);
     }
-    void TearDown() override { ScriptedDialogs::CaptureMessages(false); }
 };
 
 TEST_F(TextOutputStreamTest, WrittenTextReplacesTheFileWhenTheLastReferenceGoes) {

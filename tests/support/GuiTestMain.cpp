@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "framework/ui/Runtime.h"
+#include "framework/ui/ScriptedDialogs.h"
 #include "framework/ui/Window.h"
 #include "tests/support/ModalGuard.h"
 
@@ -17,6 +18,17 @@ void closeModal(QWidget& modal) {
     } else {
         modal.close();
     }
+}
+
+// Whatever a test scripted, captured or left unanswered goes with it: the next
+// test starts with the real dialogs.
+void resetScriptedDialogs() {
+    ScriptedDialogs::CaptureMessages(false);
+    ScriptedDialogs::TakeMessages();
+    ScriptedDialogs::RecordURLs(false);
+    ScriptedDialogs::TakeURLs();
+    ScriptedDialogs::ClearSaveDialogs();
+    ScriptedDialogs::ClearPrintDialogs();
 }
 
 // Checks for an unexpected modal window while a test runs, also from inside
@@ -40,6 +52,7 @@ class ModalWindowListener : public testing::EmptyTestEventListener {
         for (const auto& window : Window::_OpenWindows()) window->Close();
         QCoreApplication::sendPostedEvents();
         timer_.stop();
+        resetScriptedDialogs();
     }
 
   private:

@@ -15,12 +15,6 @@ void MainWindowTest::SetUp() {
     QCoreApplication::processEvents();  // the main window's Open event
 }
 
-void MainWindowTest::TearDown() {
-    ScriptedDialogs::ClearSaveDialogs();
-    ScriptedDialogs::ClearPrintDialogs();
-    ScriptedDialogs::CaptureMessages(false);
-}
-
 void MainWindowTest::enter(const std::string& scale, const std::string& frets) {
     main->TextField1()->setText(scale);
     main->TextField2()->setText(frets);

@@ -13,11 +13,10 @@ class Window1;
 
 // The main window open with its Open event run and the file types
 // registered; messages are captured, and a temporary folder takes what a test
-// saves. Scripted dialog answers a test leaves unused go with it.
+// saves.
 class MainWindowTest : public testing::Test {
   protected:
     void SetUp() override;
-    void TearDown() override;
 
     // Types a scale length and a number of frets into the main window.
     void enter(const std::string& scale, const std::string& frets);

@@ -142,5 +142,4 @@ TEST_F(ListboxTest, AFailingPaintHandlerIsReportedOnceAfterPainting) {
               std::vector<std::string>{
                   "cell\n\nAn exception of class OutOfBoundsException was not handled."});
     EXPECT_EQ(list->Cell(0, 0), "a");
-    ScriptedDialogs::CaptureMessages(false);
 }

@@ -22,10 +22,6 @@ class PrintingTest : public testing::Test {
         ASSERT_TRUE(folder.isValid());
         ScriptedDialogs::CaptureMessages(true);
     }
-    void TearDown() override {
-        ScriptedDialogs::ClearPrintDialogs();
-        ScriptedDialogs::CaptureMessages(false);
-    }
 
     // A job printing to a PDF in the folder on the page answered.
     std::shared_ptr<Graphics> startJob(const ScriptedDialogs::PageSetupAnswer& page,

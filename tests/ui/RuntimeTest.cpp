@@ -30,7 +30,6 @@ TEST(RuntimeTest, EventDispatchReportsEveryKindOfExceptionAndGoesOn) {
                   "disk full\n\nAn exception of class IOException was not handled.",
                   "vector\n\nAn exception of class std::out_of_range was not handled.",
                   "An exception of class NilObjectException was not handled."}));
-    ScriptedDialogs::CaptureMessages(false);
 }
 
 TEST(RuntimeTest, AnExceptionThatReachesTheStartRoutineGoesToStandardError) {

@@ -15,10 +15,7 @@ namespace {
 class WindowTest : public testing::Test {
   protected:
     void SetUp() override { ScriptedDialogs::CaptureMessages(true); }
-    void TearDown() override {
-        ScriptedDialogs::CaptureMessages(false);
-        TestWindow::addMenuHandlers = nullptr;
-    }
+    void TearDown() override { TestWindow::addMenuHandlers = nullptr; }
 
     static void trigger(TestWindow& window, const char* itemName) {
         auto* action = window.Handle()->findChild<QAction*>(itemName);
