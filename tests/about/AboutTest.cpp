@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 #include "app/App.h"
@@ -312,7 +311,6 @@ TEST_F(AboutTest, ItHasAFixedSizeAndNoZoomMinimiseOrCloseBox) {
 }
 
 TEST_F(AboutTest, TheMenuCommandShowsItModallyUntilCloseReturnOrEscape) {
-    ModalGuard::Expected modal;
     auto main = Window1();
     QCoreApplication::processEvents();  // the main window on screen
     auto* item = main->Handle()->findChild<QAction*>("mnuAbout");
@@ -338,24 +336,16 @@ TEST_F(AboutTest, TheMenuCommandShowsItModallyUntilCloseReturnOrEscape) {
         SCOPED_TRACE(way.what);
         std::shared_ptr<class frmAbout> shown;
         bool modalWhileShown = false;
-        QTimer::singleShot(0, [&] {
-            shown = std::dynamic_pointer_cast<class frmAbout>(
-                Window::_GetImplicitWindow(frmAbout::kRegisteredName));
-            if (!shown) return;
-            ASSERT_TRUE(QTest::qWaitForWindowActive(shown->Handle()));
-            modalWhileShown = QApplication::activeModalWidget() == shown->Handle();
-            way.close(*shown);
-        });
-        // Whatever happens, the test does not wait for a person.
-        QTimer guard;
-        guard.setSingleShot(true);
-        QObject::connect(&guard, &QTimer::timeout, [] {
-            ADD_FAILURE() << "the About window stayed open";
-            if (auto open = Window::_GetImplicitWindow(frmAbout::kRegisteredName)) open->Close();
-        });
-        guard.start(5000);
-
-        item->trigger();
+        ModalGuard::ShowAndAct([item] { item->trigger(); },
+                               [&] {
+                                   shown = std::dynamic_pointer_cast<class frmAbout>(
+                                       Window::_GetImplicitWindow(frmAbout::kRegisteredName));
+                                   if (!shown) return;
+                                   ASSERT_TRUE(QTest::qWaitForWindowActive(shown->Handle()));
+                                   modalWhileShown =
+                                       QApplication::activeModalWidget() == shown->Handle();
+                                   way.close(*shown);
+                               });
         ASSERT_NE(shown, nullptr);
         EXPECT_TRUE(modalWhileShown);
         EXPECT_EQ(Window::_GetImplicitWindow(frmAbout::kRegisteredName), nullptr);
@@ -363,10 +353,10 @@ TEST_F(AboutTest, TheMenuCommandShowsItModallyUntilCloseReturnOrEscape) {
 }
 
 TEST_F(AboutTest, TheAboutCommandReturnsTrue) {
-    ModalGuard::Expected modal;
     auto main = Window1();
-    QTimer::singleShot(0, [] {
-        if (auto open = Window::_GetImplicitWindow(frmAbout::kRegisteredName)) open->Close();
-    });
-    EXPECT_TRUE(main->_mnuAbout_Action());
+    ModalGuard::ShowAndAct(
+        [&] { EXPECT_TRUE(main->_mnuAbout_Action()); },
+        [] {
+            if (auto open = Window::_GetImplicitWindow(frmAbout::kRegisteredName)) open->Close();
+        });
 }

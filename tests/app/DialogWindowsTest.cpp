@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QTest>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -79,11 +78,15 @@ class DialogWindowsTest : public FreshStartTest {
     // Chooses the menu command; once the window it opens has run its Open
     // event inside its modal loop, notes what it is and closes it.
     Opened choose(const char* command, const char* registeredName) {
-        ModalGuard::Expected modal;
         WindowShowsAndHides events;
         Opened opened;
-        QTimer::singleShot(0, [&] {
-            QTimer::singleShot(0, [&] {
+        auto* action = main->Handle()->findChild<QAction*>(command);
+        EXPECT_NE(action, nullptr) << command;
+        ModalGuard::ShowAndAct(
+            [&] {
+                if (action) action->trigger();
+            },
+            [&] {
                 events.mark("modal loop");
                 auto window = Window::_GetImplicitWindow(registeredName);
                 if (!window) return;
@@ -92,10 +95,6 @@ class DialogWindowsTest : public FreshStartTest {
                 opened.transientParent = handle->windowHandle()->transientParent();
                 window->Close();
             });
-        });
-        auto* action = main->Handle()->findChild<QAction*>(command);
-        EXPECT_NE(action, nullptr) << command;
-        if (action) action->trigger();
         EXPECT_EQ(Window::_GetImplicitWindow(registeredName), nullptr) << "closed";
         opened.seen = std::move(events.seen);
         return opened;

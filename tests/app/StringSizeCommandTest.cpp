@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 #include "app/Window1.h"
@@ -32,12 +31,14 @@ class StringSizeCommandTest : public FreshStartTest {
     // Chooses Tools > "String Size"; once the gauge window has opened, looks
     // at it, runs the step, then closes it with its button.
     Seen chooseStringSize(const std::function<void(class frmCalcStringSize&)>& step = {}) {
-        ModalGuard::Expected modal;
         Seen seen;
-        // The gauge window's Open is posted while the command builds it; the
-        // second hop comes after it.
-        QTimer::singleShot(0, [&] {
-            QTimer::singleShot(0, [&] {
+        auto* command = window->Handle()->findChild<QAction*>("mnuCalcStringSize");
+        EXPECT_NE(command, nullptr);
+        ModalGuard::ShowAndAct(
+            [&] {
+                if (command) command->trigger();
+            },
+            [&] {
                 auto gauge = frmCalcStringSize();
                 seen.modal = QApplication::activeModalWidget() == gauge->Handle();
                 seen.length = gauge->TextField1()->Text();
@@ -46,10 +47,6 @@ class StringSizeCommandTest : public FreshStartTest {
                 if (step) step(*gauge);
                 QTest::mouseClick(gauge->PushButton1()->Handle(), Qt::LeftButton);
             });
-        });
-        auto* command = window->Handle()->findChild<QAction*>("mnuCalcStringSize");
-        EXPECT_NE(command, nullptr);
-        if (command) command->trigger();
         EXPECT_EQ(Window::_GetImplicitWindow(frmCalcStringSize::kRegisteredName), nullptr)
             << "the window has closed when the command returns";
         return seen;
@@ -111,7 +108,6 @@ TEST_F(StringSizeCommandTest, TheGaugeWindowOpensOverTheMainWindow) {
 }
 
 TEST_F(StringSizeCommandTest, TheCommandIsHandled) {
-    ModalGuard::Expected modal;
-    QTimer::singleShot(0, [] { frmCalcStringSize()->Close(); });
-    EXPECT_TRUE(window->_mnuCalcStringSize_Action());
+    ModalGuard::ShowAndAct([&] { EXPECT_TRUE(window->_mnuCalcStringSize_Action()); },
+                           [] { frmCalcStringSize()->Close(); });
 }

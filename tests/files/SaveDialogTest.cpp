@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -9,9 +12,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "framework/ui/FileType.h"
+#include "framework/ui/FolderItem.h"
 #include "framework/ui/SaveDialog.h"
 #include "framework/ui/ScriptedDialogs.h"
 #include "tests/support/ModalGuard.h"
@@ -32,6 +35,22 @@ class SaveDialogTest : public ::testing::Test {
         registerFileType("HTML", ".html");
     }
     void TearDown() override { FileTypeRegistry::Clear(); }
+
+    // Asks for an HTML file through Qt's own dialog; `act` gets the dialog
+    // and its name field once it is shown, and is to close it.
+    static std::shared_ptr<FolderItem> saveThroughTheRealDialog(
+        const std::function<void(QFileDialog&, QLineEdit& nameEdit)>& act) {
+        std::shared_ptr<FolderItem> file;
+        ModalGuard::ShowAndAct(
+            [&] { file = GetSaveFolderItem("HTML", "Fret Calc.html"); },
+            [&] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                auto* nameEdit = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+                ASSERT_NE(nameEdit, nullptr);
+                act(*dialog, *nameEdit);
+            });
+        return file;
+    }
 };
 
 TEST_F(SaveDialogTest, ScriptedAnswerGivesTheChosenFile) {
@@ -88,45 +107,25 @@ TEST_F(SaveDialogTest, NameFilterComesFromTheRegisteredType) {
 
 // The one test that goes through Qt's own dialog, as a person would.
 TEST_F(SaveDialogTest, RealDialogGivesTheFileTypedIntoIt) {
-    ModalGuard::Expected modal;
     QTemporaryDir folder;
     bool driven = false;
-    bool timedOut = false;
     Qt::WindowModality modality = Qt::NonModal;
     bool asksBeforeReplacing = false;
     QStringList nameFilters;
     QString proposedName;
 
-    QTimer driver;
-    driver.setInterval(20);
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        auto* nameEdit = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
-        if (!nameEdit) return;
-        driver.stop();
+    const auto file = saveThroughTheRealDialog([&](QFileDialog& dialog, QLineEdit& nameEdit) {
         driven = true;
-        modality = dialog->windowModality();
-        asksBeforeReplacing = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-        nameFilters = dialog->nameFilters();
-        proposedName = nameEdit->text();
-        dialog->setDirectory(folder.path());
-        nameEdit->clear();
-        QTest::keyClicks(nameEdit, "My Frets");
-        QTest::keyClick(nameEdit, Qt::Key_Return);
+        modality = dialog.windowModality();
+        asksBeforeReplacing = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
+        nameFilters = dialog.nameFilters();
+        proposedName = nameEdit.text();
+        dialog.setDirectory(folder.path());
+        nameEdit.clear();
+        QTest::keyClicks(&nameEdit, "My Frets");
+        QTest::keyClick(&nameEdit, Qt::Key_Return);
     });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [&] {
-        timedOut = true;
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            dialog->reject();
-    });
-    driver.start();
-    watchdog.start(15000);
 
-    const auto file = GetSaveFolderItem("HTML", "Fret Calc.html");
-
-    ASSERT_FALSE(timedOut);
     ASSERT_TRUE(driven);
     EXPECT_EQ(modality, Qt::ApplicationModal);
     EXPECT_TRUE(asksBeforeReplacing);
@@ -143,7 +142,6 @@ TEST_F(SaveDialogTest, RealDialogGivesTheFileTypedIntoIt) {
 // Quotes are part of the name: the one file typed is the one given, in the
 // folder shown, and the question before replacing it names that file.
 TEST_F(SaveDialogTest, RealDialogTakesANameWithQuotesAsTyped) {
-    ModalGuard::Expected modal;
     QTemporaryDir folder;
     const QString typed = QStringLiteral("x \"b\" y");
     const QString expected = QDir(folder.path()).filePath(typed + ".html");
@@ -154,35 +152,21 @@ TEST_F(SaveDialogTest, RealDialogTakesANameWithQuotesAsTyped) {
     bool typedIn = false;
     QString question;
 
-    QTimer driver;
-    driver.setInterval(20);
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            question = box->text();
-            box->button(QMessageBox::Yes)->click();
-            return;
-        }
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        auto* nameEdit = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
-        if (!nameEdit || typedIn) return;
+    const auto file = saveThroughTheRealDialog([&](QFileDialog& dialog, QLineEdit& nameEdit) {
         typedIn = true;
-        dialog->setDirectory(folder.path());
-        nameEdit->clear();
-        QTest::keyClicks(nameEdit, typed);
-        // Pressed once this handler is done, so that it can answer the
-        // question the key brings up.
-        QTimer::singleShot(0, nameEdit, [nameEdit] { QTest::keyClick(nameEdit, Qt::Key_Return); });
+        dialog.setDirectory(folder.path());
+        nameEdit.clear();
+        QTest::keyClicks(&nameEdit, typed);
+        // The key brings up the question before replacing the file.
+        ModalGuard::ShowAndAct(
+            [&] { QTest::keyClick(&nameEdit, Qt::Key_Return); },
+            [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                ASSERT_NE(box, nullptr);
+                question = box->text();
+                box->button(QMessageBox::Yes)->click();
+            });
     });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [&] {
-        while (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            dialog->reject();
-    });
-    driver.start();
-    watchdog.start(15000);
-
-    const auto file = GetSaveFolderItem("HTML", "Fret Calc.html");
 
     ASSERT_TRUE(typedIn);
     EXPECT_TRUE(question.startsWith(typed + ".html already exists.")) << question.toStdString();

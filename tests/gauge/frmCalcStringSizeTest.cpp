@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include "gauge/frmCalcStringSize.h"
 #include "tests/support/ModalGuard.h"
@@ -203,10 +202,9 @@ TEST_F(frmCalcStringSizeTest, ChoosingANoteWithTheKeyboardRecomputes) {
 }
 
 TEST_F(frmCalcStringSizeTest, TheCloseButtonClosesTheWindow) {
-    ModalGuard::Expected modal;
-    QTimer::singleShot(
-        0, [this] { QTest::mouseClick(window->PushButton1()->Handle(), Qt::LeftButton); });
-    window->ShowModal();
+    ModalGuard::ShowAndAct(
+        [this] { window->ShowModal(); },
+        [this] { QTest::mouseClick(window->PushButton1()->Handle(), Qt::LeftButton); });
     EXPECT_EQ(Window::_GetImplicitWindow(frmCalcStringSize::kRegisteredName), nullptr);
     EXPECT_NE(frmCalcStringSize(), window) << "the next opening builds a new window";
 }
@@ -222,20 +220,18 @@ TEST_F(frmCalcStringSizeTest, ReturnEnterAndEscapeCloseTheWindowFromAnyControl) 
                          {Qt::Key_Escape, Qt::NoModifier, "Escape"}};
     for (const Case& key : keys) {
         for (const std::string control : {"TextField1", "PopupMenu1", "PushButton1"}) {
+            SCOPED_TRACE(std::string(key.name) + " in " + control);
             auto open = frmCalcStringSize();
-            ModalGuard::Expected modal;
             bool wasModal = false;
-            QTimer::singleShot(0, [&] {
-                wasModal = QApplication::activeModalWidget() == open->Handle();
-                QTest::keyClick(open->_ControlByName(control)->Handle(), key.key, key.modifiers);
-            });
-            QTimer failSafe;
-            failSafe.setSingleShot(true);
-            failSafe.callOnTimeout([&] { open->Close(); });
-            failSafe.start(2000);
-            open->ShowModal();
+            // A window the key leaves open fails the test.
+            ModalGuard::ShowAndAct([&] { open->ShowModal(); },
+                                   [&] {
+                                       wasModal =
+                                           QApplication::activeModalWidget() == open->Handle();
+                                       QTest::keyClick(open->_ControlByName(control)->Handle(),
+                                                       key.key, key.modifiers);
+                                   });
             EXPECT_TRUE(wasModal);
-            EXPECT_TRUE(failSafe.isActive()) << key.name << " in " << control;
             EXPECT_EQ(Window::_GetImplicitWindow(frmCalcStringSize::kRegisteredName), nullptr);
         }
     }

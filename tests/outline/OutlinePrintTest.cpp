@@ -130,7 +130,6 @@ TEST_F(OutlinePrintTest, FretLinesLieAtTheirFullSizePositionOnEveryPage) {
 // setup dialog taken as it opens (A4, 10-point margins), and the real print
 // dialog's "Print to File (PDF)".
 TEST_F(OutlinePrintTest, TheRealDialogsPrintToAPdfFile) {
-    ModalGuard::Expected modal;
     enter("25.5", "22");
     const QString pdfPath = folder.filePath("real dialogs.pdf");
     bool pageSetupShown = false, printDialogShown = false;
@@ -150,14 +149,15 @@ TEST_F(OutlinePrintTest, TheRealDialogsPrintToAPdfFile) {
     });
     main->Handle()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main->Handle()));
-    QTimer::singleShot(0, [] {
-        auto outline = Window::_GetImplicitWindow(frmFretOutline::kRegisteredName);
-        ASSERT_NE(outline, nullptr);
-        QTest::mouseClick(
-            std::static_pointer_cast<class frmFretOutline>(outline)->PushButton2()->Handle(),
-            Qt::LeftButton);
-    });
-    QTest::keyClick(main->Handle(), Qt::Key_P, Qt::ControlModifier);
+    ModalGuard::ShowAndAct(
+        [&] { QTest::keyClick(main->Handle(), Qt::Key_P, Qt::ControlModifier); },
+        [] {
+            auto outline = Window::_GetImplicitWindow(frmFretOutline::kRegisteredName);
+            ASSERT_NE(outline, nullptr);
+            QTest::mouseClick(
+                std::static_pointer_cast<class frmFretOutline>(outline)->PushButton2()->Handle(),
+                Qt::LeftButton);
+        });
 
     EXPECT_TRUE(pageSetupShown && printDialogShown);
     EXPECT_EQ(Window::_GetImplicitWindow(frmFretOutline::kRegisteredName), nullptr);

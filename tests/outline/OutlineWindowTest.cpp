@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include "app/FileTypes1.h"
 #include "app/Window1.h"
@@ -47,7 +46,6 @@ TEST(OutlineWindowTest, OpensWithItsDesignTimeValues) {
 // leaving it without a command closes it and draws nothing.
 TEST(OutlineWindowTest, ControlPOpensItAndCancelEscapeAndTheCloseBoxCloseIt) {
     if (!FileTypes1::Png()) FileTypes1::_Initialize();
-    ModalGuard::Expected modal;
     const std::pair<const char*, std::function<void(class frmFretOutline&)>> ways[] = {
         {"Cancel", [](auto& w) { QTest::mouseClick(w.PushButton1()->Handle(), Qt::LeftButton); }},
         {"Escape", [](auto& w) { QTest::keyClick(w.Handle(), Qt::Key_Escape); }},
@@ -65,15 +63,16 @@ TEST(OutlineWindowTest, ControlPOpensItAndCancelEscapeAndTheCloseBoxCloseIt) {
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return QApplication::activeWindow() == main->Handle(); }));
         bool wasModal = false;
-        QTimer::singleShot(0, [&, leave = leave] {
-            auto outline = std::dynamic_pointer_cast<class frmFretOutline>(openOutline());
-            ASSERT_NE(outline, nullptr);
-            wasModal = QApplication::activeModalWidget() == outline->Handle();
-            // Escape reaches the window that has the keyboard.
-            EXPECT_TRUE(QTest::qWaitForWindowActive(outline->Handle()));
-            leave(*outline);
-        });
-        QTest::keyClick(main->Handle(), Qt::Key_P, Qt::ControlModifier);
+        ModalGuard::ShowAndAct(
+            [&] { QTest::keyClick(main->Handle(), Qt::Key_P, Qt::ControlModifier); },
+            [&, leave = leave] {
+                auto outline = std::dynamic_pointer_cast<class frmFretOutline>(openOutline());
+                ASSERT_NE(outline, nullptr);
+                wasModal = QApplication::activeModalWidget() == outline->Handle();
+                // Escape reaches the window that has the keyboard.
+                EXPECT_TRUE(QTest::qWaitForWindowActive(outline->Handle()));
+                leave(*outline);
+            });
         EXPECT_TRUE(wasModal);
         EXPECT_EQ(openOutline(), nullptr);
         EXPECT_TRUE(ScriptedDialogs::TakeSaveDialogRequests().empty());

@@ -63,6 +63,33 @@ class ModalWindowListener : public testing::EmptyTestEventListener {
 ModalGuard::Expected::Expected() { ++expectedModalScopes; }
 ModalGuard::Expected::~Expected() { --expectedModalScopes; }
 
+void ModalGuard::ShowAndAct(const std::function<void()>& show, const std::function<void()>& act) {
+    // Long enough for Qt's own dialogs under the sanitizers.
+    constexpr int kPatienceMs = 15000;
+    const Expected modal;
+    bool acted = false;
+    bool stayedOpen = false;
+    // Turns still pending when `show` returns are dropped with it.
+    QObject turns;
+    // The first turn comes before what showing the window posts.
+    QTimer::singleShot(0, &turns, [&] {
+        QTimer::singleShot(0, &turns, [&] {
+            acted = true;
+            act();
+        });
+    });
+    QTimer deadline;
+    deadline.callOnTimeout([&] {
+        if (!stayedOpen) ADD_FAILURE() << "a modal window stayed open";
+        stayedOpen = true;
+        deadline.setInterval(50);  // and the one behind it, if any
+        if (QWidget* open = QApplication::activeModalWidget()) closeModal(*open);
+    });
+    deadline.start(kPatienceMs);
+    show();
+    EXPECT_TRUE(acted) << "no modal loop ran while showing";
+}
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);

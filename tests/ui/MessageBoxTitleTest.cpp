@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QTimer>
 #include <QWidget>
 
 #include "framework/runtime/Exceptions.h"
@@ -16,7 +15,6 @@
 // The program's own message boxes bear its name as users know it, not the
 // executable's.
 TEST(MessageBoxTitleTest, MessagesAndExceptionReportsAreTitledVelmora) {
-    ModalGuard::Expected modal;
     struct Way {
         const char* what;
         std::function<void()> show;
@@ -29,13 +27,12 @@ TEST(MessageBoxTitleTest, MessagesAndExceptionReportsAreTitledVelmora) {
     for (const Way& way : ways) {
         SCOPED_TRACE(way.what);
         std::string title = "no message box";
-        QTimer::singleShot(0, [&] {
+        ModalGuard::ShowAndAct(way.show, [&] {
             auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!box) return;
             title = box->windowTitle().toStdString();
             box->reject();
         });
-        way.show();
         EXPECT_EQ(title, "Velmora");
     }
 }

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QTimer>
 #include <QWidget>
 
 #include "framework/ui/ScriptedDialogs.h"
@@ -158,14 +157,13 @@ TEST_F(WindowTest, AHandlersExceptionIsReportedAndTheWindowGoesOn) {
 }
 
 TEST_F(WindowTest, ShowModalReturnsWhenTheWindowHasClosed) {
-    ModalGuard::Expected modal;
     auto window = TestWindowInstance();
     bool wasModal = false;
-    QTimer::singleShot(0, [&] {
-        wasModal = QApplication::activeModalWidget() == window->Handle();
-        window->Close();
-    });
-    window->ShowModal();
+    ModalGuard::ShowAndAct([&] { window->ShowModal(); },
+                           [&] {
+                               wasModal = QApplication::activeModalWidget() == window->Handle();
+                               window->Close();
+                           });
     EXPECT_TRUE(wasModal);
     EXPECT_EQ(Window::_GetImplicitWindow(TestWindow::kRegisteredName), nullptr);
 }
