@@ -2,10 +2,8 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QWidget>
 
 #include "framework/ui/Graphics.h"
-#include "tests/ui/TestWindow.h"
 
 TEST(GraphicsTest, LinesAreOnePixelInTheForeColorAndClippedToTheSurface) {
     QImage image(20, 20, QImage::Format_RGB32);
@@ -62,21 +60,4 @@ TEST(GraphicsTest, EveryDrawingTakesTheForeColorSetLast) {
         for (int x = 0; x < 60; ++x) textInItsColour |= image.pixelColor(x, y) == text;
     }
     EXPECT_TRUE(textInItsColour);
-}
-
-TEST(CanvasTest, PaintDrawsOnTheWholeCanvas) {
-    auto window = TestWindowInstance();
-    auto canvas = window->Surface();
-    std::pair<Integer, Integer> size;
-    canvas->Paint = [&](Canvas&, Graphics& g) {
-        size = {g.Width(), g.Height()};
-        g.setForeColor(RGB(0, 0, 255));
-        const auto bottom = static_cast<Double>(g.Height() - 1);
-        g.DrawLine(0, bottom, static_cast<Double>(g.Width()), bottom);
-    };
-    const QImage image = canvas->Handle()->grab().toImage();
-    EXPECT_EQ(size, (std::pair<Integer, Integer>{100, 50}));
-    EXPECT_EQ(image.pixelColor(0, 49), QColor(0, 0, 255));
-    EXPECT_EQ(image.pixelColor(99, 49), QColor(0, 0, 255));
-    EXPECT_NE(image.pixelColor(50, 48), QColor(0, 0, 255));
 }
