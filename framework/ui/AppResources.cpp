@@ -14,7 +14,7 @@ std::string ApplicationFolder() {
     return QCoreApplication::applicationDirPath().toStdString();
 }
 
-void _SetApplicationFolder(const std::string& folder) { applicationFolder = folder; }
+void SetApplicationFolder(const std::string& folder) { applicationFolder = folder; }
 
 std::string Path(const std::string& name) {
     const QDir folder(QString::fromStdString(ApplicationFolder()));

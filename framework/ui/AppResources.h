@@ -11,9 +11,9 @@ namespace AppResources {
 std::string Path(const std::string& name);
 
 // The folder the lookup starts from: the executable's own, unless
-// _SetApplicationFolder has put the application elsewhere (an empty text
+// SetApplicationFolder has put the application elsewhere (an empty text
 // returns to the executable's).
 std::string ApplicationFolder();
-void _SetApplicationFolder(const std::string& folder);
+void SetApplicationFolder(const std::string& folder);
 
 }  // namespace AppResources

@@ -17,7 +17,7 @@ void setVersionFromBuild() {
 Q_COREAPP_STARTUP_FUNCTION(setVersionFromBuild)
 
 void Application::setMenuBar(std::shared_ptr<class MenuBar> menuBar) {
-    _RequireUIThread();
+    EventDispatch::RequireUIThread();
     menuBar_ = std::move(menuBar);
 }
 

@@ -37,7 +37,7 @@ void Canvas::setBackdrop(std::shared_ptr<Picture> picture) {
 }
 
 void Canvas::_RaisePaint(Graphics& g) {
-    if (Paint) _RaisePaintEvent([&] { Paint(*this, g); });
+    if (Paint) EventDispatch::RaisePaintEvent([&] { Paint(*this, g); });
 }
 
 void Canvas::_SetProperty(const LayoutProperty& property) {

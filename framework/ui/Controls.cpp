@@ -62,7 +62,7 @@ class LabelWidget : public QLabel {
         pressed_ = false;
         if (event->button() == Qt::LeftButton && label_.MouseDown) {
             const QPoint at = event->position().toPoint();
-            _RaiseEvent([&] { pressed_ = label_.MouseDown(label_, at.x(), at.y()); });
+            EventDispatch::RaiseEvent([&] { pressed_ = label_.MouseDown(label_, at.x(), at.y()); });
         }
         // Accepting the press is what brings its release here, even outside.
         if (pressed_) {
@@ -79,7 +79,8 @@ class LabelWidget : public QLabel {
         pressed_ = false;
         event->accept();
         const QPoint at = event->position().toPoint();
-        if (label_.MouseUp) _RaiseEvent([&] { label_.MouseUp(label_, at.x(), at.y()); });
+        if (label_.MouseUp)
+            EventDispatch::RaiseEvent([&] { label_.MouseUp(label_, at.x(), at.y()); });
     }
 
   private:
@@ -102,7 +103,7 @@ Label::Label()
 }
 
 void Label::_RaiseOpen() {
-    if (Open) _RaiseEvent([this] { Open(*this); });
+    if (Open) EventDispatch::RaiseEvent([this] { Open(*this); });
 }
 
 std::string Label::Text() const { return label_->text().toStdString(); }
@@ -129,7 +130,7 @@ void Label::_SetProperty(const LayoutProperty& property) {
 TextField::TextField()
     : RectControl(new QLineEdit, "TextField"), field_(static_cast<QLineEdit*>(Handle())) {
     QObject::connect(field_, &QLineEdit::textChanged, field_, [this] {
-        if (TextChange) _RaiseEvent([this] { TextChange(*this); });
+        if (TextChange) EventDispatch::RaiseEvent([this] { TextChange(*this); });
     });
 }
 
@@ -172,7 +173,7 @@ void TextField::_SetProperty(const LayoutProperty& property) {
 CheckBox::CheckBox()
     : RectControl(new QCheckBox, "CheckBox"), box_(static_cast<QCheckBox*>(Handle())) {
     QObject::connect(box_, &QCheckBox::stateChanged, box_, [this] {
-        if (Action) _RaiseEvent([this] { Action(*this); });
+        if (Action) EventDispatch::RaiseEvent([this] { Action(*this); });
     });
 }
 
@@ -217,7 +218,7 @@ void CheckBox::_SetProperty(const LayoutProperty& property) {
 PopupMenu::PopupMenu()
     : RectControl(new QComboBox, "PopupMenu"), combo_(static_cast<QComboBox*>(Handle())) {
     QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_, [this] {
-        if (Change) _RaiseEvent([this] { Change(*this); });
+        if (Change) EventDispatch::RaiseEvent([this] { Change(*this); });
     });
 }
 
@@ -264,7 +265,7 @@ void PopupMenu::_SetProperty(const LayoutProperty& property) {
 PushButton::PushButton()
     : RectControl(new QPushButton, "PushButton"), button_(static_cast<QPushButton*>(Handle())) {
     QObject::connect(button_, &QPushButton::clicked, button_, [this] {
-        if (Action) _RaiseEvent([this] { Action(*this); });
+        if (Action) EventDispatch::RaiseEvent([this] { Action(*this); });
     });
 }
 

@@ -37,7 +37,7 @@ std::string demangled(const std::type_info& type) {
 // What failed and why comes first, in the failure's own words; the class is
 // for whoever looks into it.
 std::string userReport(const std::exception_ptr& exception) {
-    auto [className, message] = _DescribeException(exception);
+    auto [className, message] = EventDispatch::DescribeException(exception);
     const std::string technical = "An exception of class " + className + " was not handled.";
     return message.empty() ? technical : message + "\n\n" + technical;
 }
@@ -69,7 +69,8 @@ void _RuntimeSetExceptionHelper(ExceptionHelper helper) {
     dispatch().exceptionHelper = helper ? helper : _CallFunctionWithExceptionHandling;
 }
 
-std::pair<std::string, std::string> _DescribeException(const std::exception_ptr& exception) {
+std::pair<std::string, std::string> EventDispatch::DescribeException(
+    const std::exception_ptr& exception) {
     try {
         std::rethrow_exception(exception);
     } catch (const RuntimeException& e) {
@@ -81,23 +82,23 @@ std::pair<std::string, std::string> _DescribeException(const std::exception_ptr&
     }
 }
 
-void _RequireUIThread() {
+void EventDispatch::RequireUIThread() {
     if (QCoreApplication::instance() && QThread::currentThread() != qApp->thread()) {
         throw ThreadAccessingUIException("user-interface objects serve the main thread only");
     }
 }
 
-Boolean _HandlerRunning() { return dispatch().handlersRunning > 0; }
+Boolean EventDispatch::HandlerRunning() { return dispatch().handlersRunning > 0; }
 
-void _WhenHandlerReturns(std::function<void()> task) {
-    if (_HandlerRunning()) {
+void EventDispatch::WhenHandlerReturns(std::function<void()> task) {
+    if (EventDispatch::HandlerRunning()) {
         dispatch().afterHandler.push_back(std::move(task));
     } else {
         task();
     }
 }
 
-Boolean _RaiseEvent(const std::function<void()>& handler) {
+Boolean EventDispatch::RaiseEvent(const std::function<void()>& handler) {
     ++dispatch().handlersRunning;
     std::exception_ptr exception = runHandler(handler);
     --dispatch().handlersRunning;
@@ -111,7 +112,7 @@ Boolean _RaiseEvent(const std::function<void()>& handler) {
     return false;
 }
 
-Boolean _RaisePaintEvent(const std::function<void()>& handler) {
+Boolean EventDispatch::RaisePaintEvent(const std::function<void()>& handler) {
     std::exception_ptr exception = runHandler(handler);
     if (!exception) return true;
     if (!dispatch().paintReportPending) {

@@ -18,23 +18,27 @@ std::exception_ptr _CallFunctionWithExceptionHandling(void (*function)(void*), v
 // The helper through which event dispatch gets a handler's exception back.
 void _RuntimeSetExceptionHelper(ExceptionHelper helper);
 
+namespace EventDispatch {
+
 // Raises ThreadAccessingUIException off the user-interface thread.
-void _RequireUIThread();
+void RequireUIThread();
 
 // Runs an event or menu handler. An exception it passes on is shown to the
-// user in a modal message that leads with its message and names its class, and the application
-// goes on. Returns whether the handler ran to its end.
-Boolean _RaiseEvent(const std::function<void()>& handler);
+// user in a modal message that leads with its message and names its class,
+// and the application goes on. Returns whether the handler ran to its end.
+Boolean RaiseEvent(const std::function<void()>& handler);
 // The same for handlers that run while a widget paints: the message is shown
 // once painting is over, and a handler failing on every paint is reported once.
-Boolean _RaisePaintEvent(const std::function<void()>& handler);
+Boolean RaisePaintEvent(const std::function<void()>& handler);
 
 // Whether an event or menu handler is running now.
-Boolean _HandlerRunning();
+Boolean HandlerRunning();
 // Runs `task` once the handler now running (the innermost, when handlers
 // nest) has returned, before control goes back to whatever raised it; at once
 // when no handler runs.
-void _WhenHandlerReturns(std::function<void()> task);
+void WhenHandlerReturns(std::function<void()> task);
 
 // The class name and message of any exception, for the reports.
-std::pair<std::string, std::string> _DescribeException(const std::exception_ptr& exception);
+std::pair<std::string, std::string> DescribeException(const std::exception_ptr& exception);
+
+}  // namespace EventDispatch

@@ -91,9 +91,9 @@ class ListboxModel : public QAbstractTableModel {
     // Whether a change is to be gathered: inside a handler, from the first on.
     bool gather() {
         if (gathering_) return true;
-        if (!_HandlerRunning()) return false;
+        if (!EventDispatch::HandlerRunning()) return false;
         gathering_ = true;
-        _WhenHandlerReturns([model = QPointer<ListboxModel>(this)] {
+        EventDispatch::WhenHandlerReturns([model = QPointer<ListboxModel>(this)] {
             if (model) model->showGathered();
         });
         return true;
@@ -312,12 +312,12 @@ void Listbox::setCell(Integer row, Integer column, const std::string& text) {
 }
 
 void Listbox::_RaiseOpen() {
-    if (Open) _RaiseEvent([this] { Open(*this); });
+    if (Open) EventDispatch::RaiseEvent([this] { Open(*this); });
 }
 
 void Listbox::_RaiseCellBackgroundPaint(Graphics& g, Integer row, Integer column) {
     if (CellBackgroundPaint) {
-        _RaisePaintEvent([&] { CellBackgroundPaint(*this, g, row, column); });
+        EventDispatch::RaisePaintEvent([&] { CellBackgroundPaint(*this, g, row, column); });
     }
 }
 

@@ -53,14 +53,14 @@ void _RunFrameworkInitialization(void (*callback)()) { callback(); }
 void _RuntimeRun() {
     QTimer::singleShot(0, [] {
         if (auto application = _GetAppObject()) {
-            _RaiseEvent([&] { application->Event_Open(); });
+            EventDispatch::RaiseEvent([&] { application->Event_Open(); });
         }
     });
     runTime().exitStatus = QApplication::exec();
 }
 
 void _UnhandledException(const std::exception_ptr& exception) {
-    auto [className, message] = _DescribeException(exception);
+    auto [className, message] = EventDispatch::DescribeException(exception);
     std::cerr << "Unhandled exception " << className;
     if (!message.empty()) std::cerr << ": " << message;
     std::cerr << std::endl;

@@ -139,7 +139,7 @@ void Window::_Construct(std::string_view registeredName) {
     constructed_ = true;
     orderFocusChain();
     auto self = shared_from_this();
-    _RaiseEvent([&] { AddMenuHandlers(self); });
+    EventDispatch::RaiseEvent([&] { AddMenuHandlers(self); });
     for (const auto& [name, control] : controls_) control->_RaiseOpen();
     // Shown and opened from the event loop, once the constructing code has the
     // window: a window that code shows modally first is mapped once, already
@@ -147,7 +147,7 @@ void Window::_Construct(std::string_view registeredName) {
     QTimer::singleShot(0, widget_.get(), [this] {
         if (!open_) return;
         if (visible_ && !widget_->isVisible()) Show();
-        _RaiseEvent([this] { Event_Open(); });
+        EventDispatch::RaiseEvent([this] { Event_Open(); });
     });
 }
 
@@ -157,7 +157,7 @@ std::string Window::Title() const { return widget_->windowTitle().toStdString();
 Boolean Window::Visible() const { return open_ && visible_; }
 
 void Window::setMenuBar(std::shared_ptr<class MenuBar> menuBar) {
-    _RequireUIThread();
+    EventDispatch::RequireUIThread();
     const QSize content = widget_->content()->size();
     menuBar_ = std::move(menuBar);
     QMenuBar* bar = widget_->replaceMenuBar();
@@ -285,9 +285,9 @@ void Window::_MenuItemChosen(const MenuItem& item) {
     if (auto found = menuHandlers_.find(item.Name()); found != menuHandlers_.end()) {
         const auto handler = found->second;
         Boolean handled = false;
-        if (!_RaiseEvent([&] { handled = handler(); }) || handled) return;
+        if (!EventDispatch::RaiseEvent([&] { handled = handler(); }) || handled) return;
     }
-    _RaiseEvent([&] { item._DefaultAction(); });
+    EventDispatch::RaiseEvent([&] { item._DefaultAction(); });
 }
 
 QWidget* Window::Handle() const { return widget_.get(); }

@@ -14,8 +14,8 @@ class AboutFiles {
     static constexpr const char* kIcon = "velmora icon.bmp";
     static constexpr const char* kLogo = "TavistrelLogo2x1.bmp";
 
-    AboutFiles() { AppResources::_SetApplicationFolder(folder_.path().toStdString()); }
-    ~AboutFiles() { AppResources::_SetApplicationFolder(""); }
+    AboutFiles() { AppResources::SetApplicationFolder(folder_.path().toStdString()); }
+    ~AboutFiles() { AppResources::SetApplicationFolder(""); }
 
     bool valid() const { return folder_.isValid(); }
     QString path(const char* name) const { return folder_.filePath(name); }

@@ -11,10 +11,10 @@ namespace {
 // Both pictures, read as the About window reads them, from the application
 // in that folder.
 void expectPicturesFor(const QString& applicationFolder) {
-    AppResources::_SetApplicationFolder(applicationFolder.toStdString());
+    AppResources::SetApplicationFolder(applicationFolder.toStdString());
     const auto icon = Picture::_OpenFromApp("velmora icon.bmp");
     const auto logo = Picture::_OpenFromApp("TavistrelLogo2x1.bmp");
-    AppResources::_SetApplicationFolder("");
+    AppResources::SetApplicationFolder("");
     ASSERT_NE(icon, nullptr);
     ASSERT_NE(logo, nullptr);
     EXPECT_EQ(std::make_pair(icon->Width(), icon->Height()),

@@ -17,9 +17,9 @@ class AppFolderTest : public testing::Test {
         ASSERT_TRUE(root.isValid());
         ASSERT_TRUE(QDir(root.path()).mkpath("bin"));
         ASSERT_TRUE(QDir(root.path()).mkpath("share/velmora"));
-        AppResources::_SetApplicationFolder(bin().toStdString());
+        AppResources::SetApplicationFolder(bin().toStdString());
     }
-    void TearDown() override { AppResources::_SetApplicationFolder(""); }
+    void TearDown() override { AppResources::SetApplicationFolder(""); }
 
     QString bin() const { return root.filePath("bin"); }
     QString shared() const { return root.filePath("share/velmora"); }

@@ -44,9 +44,9 @@ TEST_F(ListboxTest, RowsChangedByAHandlerReachTheViewWhenItReturns) {
     list->AddRow({"old"});
     list->AddRow({"older"});
     EXPECT_EQ(shown->rowCount(), 2);  // no handler: at once
-    _RaiseEvent([&] {
+    EventDispatch::RaiseEvent([&] {
         list->DeleteAllRows();
-        _RaiseEvent([&] {
+        EventDispatch::RaiseEvent([&] {
             list->AddRow({"a"});
             list->setCell(0, 1, "one");
             EXPECT_EQ(list->ListCount(), 1);

@@ -22,7 +22,7 @@ TEST(MessageBoxTitleTest, MessagesAndExceptionReportsAreTitledVelmora) {
     const Way ways[] = {
         {"a message", [] { MsgBox("There are no frets to export."); }},
         {"an exception's report",
-         [] { _RaiseEvent([] { throw NilObjectException("the list is gone"); }); }},
+         [] { EventDispatch::RaiseEvent([] { throw NilObjectException("the list is gone"); }); }},
     };
     for (const Way& way : ways) {
         SCOPED_TRACE(way.what);

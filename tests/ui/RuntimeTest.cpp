@@ -21,10 +21,10 @@ TEST(RuntimeTest, TheExceptionHelperReturnsARuntimeExceptionAndPassesOthersOn) {
 
 TEST(RuntimeTest, EventDispatchReportsEveryKindOfExceptionAndGoesOn) {
     ScriptedDialogs::CaptureMessages(true);
-    EXPECT_TRUE(_RaiseEvent([] {}));
-    EXPECT_FALSE(_RaiseEvent([] { throw IOException("disk full"); }));
-    EXPECT_FALSE(_RaiseEvent([] { throw std::out_of_range("vector"); }));
-    EXPECT_FALSE(_RaiseEvent([] { throw NilObjectException(); }));
+    EXPECT_TRUE(EventDispatch::RaiseEvent([] {}));
+    EXPECT_FALSE(EventDispatch::RaiseEvent([] { throw IOException("disk full"); }));
+    EXPECT_FALSE(EventDispatch::RaiseEvent([] { throw std::out_of_range("vector"); }));
+    EXPECT_FALSE(EventDispatch::RaiseEvent([] { throw NilObjectException(); }));
     EXPECT_EQ(ScriptedDialogs::TakeMessages(),
               (std::vector<std::string>{
                   "disk full\n\nAn exception of class IOException was not handled.",
