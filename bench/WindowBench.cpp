@@ -10,6 +10,7 @@
 #include "engine/cFretCalculator.h"
 #include "framework/runtime/Math.h"
 #include "framework/runtime/Text.h"
+#include "tests/support/PaintCounter.h"
 
 namespace {
 const char* const kLengths[] = {"25.5", "25.4"};
@@ -27,19 +28,6 @@ std::shared_ptr<class Window1> windowForTheLargestTable() {
     }
     return window;
 }
-
-// Counts the paints of a widget.
-class PaintCounter : public QObject {
-  public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
 
 // Runs what a keystroke left behind without waiting: the posted repaint and
 // any zero-time timer, and whatever those post in turn.

@@ -16,6 +16,7 @@
 #include "app/MenuBar1.h"
 #include "app/Window1.h"
 #include "tests/app/FreshStart.h"
+#include "tests/support/PaintCounter.h"
 
 namespace {
 class Window1BeforeOpenTest : public FreshStartTest {};
@@ -135,19 +136,6 @@ TEST_F(Window1Test, EachKeystrokeOfTheScaleLengthBuildsAFullTable) {
     EXPECT_EQ(lengths, (std::vector<Double>{2, 25, 25, 25.5}));
     EXPECT_EQ(window->TextField1()->Text(), "25.5");
 }
-
-// Counts the paint events a widget gets.
-class PaintCounter : public QObject {
-  public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
 
 // A keystroke rebuilds the table and the list is painted once for it, with
 // its scroll position kept.
