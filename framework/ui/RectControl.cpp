@@ -8,8 +8,8 @@
 #include <QFont>
 #include <QWidget>
 
+#include "framework/ui/ControlHost.h"
 #include "framework/ui/System.h"
-#include "framework/ui/Window.h"
 
 RectControl::RectControl(QWidget* widget, std::string className)
     : widget_(widget), className_(std::move(className)) {}
@@ -45,7 +45,7 @@ QRect RectControl::_WindowRect() const {
     return rect;
 }
 
-void RectControl::_Attach(Window& window) {
+void RectControl::_Attach(ControlHost& window) {
     window_ = &window;
     _Place();
 }

@@ -11,7 +11,7 @@
 
 class MouseCursor;
 class QWidget;
-class Window;
+class ControlHost;
 
 // A control: a toolkit widget placed in a window at its design position, in
 // window coordinates, and kept there as the window resizes according to its
@@ -44,7 +44,7 @@ class RectControl : public PropertyTarget {
     void _SetProperty(const LayoutProperty& property) override;
 
     // Called by the window that registers the control.
-    void _Attach(Window& window);
+    void _Attach(ControlHost& window);
     // Puts the widget where its design rectangle and locks say.
     void _Place();
     // The control's Open event, raised once all controls of its window exist.
@@ -65,7 +65,7 @@ class RectControl : public PropertyTarget {
 
     QPointer<QWidget> widget_;
     std::string className_;
-    Window* window_ = nullptr;
+    ControlHost* window_ = nullptr;
     std::string name_, initialParent_;
     QRect designRect_;
     Boolean lockLeft_ = false, lockTop_ = false, lockRight_ = false, lockBottom_ = false;

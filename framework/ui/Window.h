@@ -11,6 +11,7 @@
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/Color.h"
+#include "framework/ui/ControlHost.h"
 #include "framework/ui/Properties.h"
 
 class MenuBar;
@@ -27,7 +28,9 @@ class WindowWidget;
 // name, or else a new one, which takes its design-time values in Layout,
 // creates its controls in CreateControls and is then held by the framework
 // until it closes.
-class Window : public PropertyTarget, public std::enable_shared_from_this<Window> {
+class Window : public PropertyTarget,
+               public ControlHost,
+               public std::enable_shared_from_this<Window> {
   public:
     Window();
     ~Window() override;
@@ -58,7 +61,7 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     // The window holds the control under that name from now on.
     void _AddControl(const std::string& name, std::shared_ptr<RectControl> control);
     // Raises NilObjectException when no control has that name.
-    std::shared_ptr<RectControl> _ControlByName(const std::string& name) const;
+    std::shared_ptr<RectControl> _ControlByName(const std::string& name) const override;
     // The control of that name as its class; IllegalCastException otherwise.
     template <typename Control>
     std::shared_ptr<Control> _Control(const std::string& name) const {
@@ -95,9 +98,8 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
 
     // The toolkit window, for the framework's own use and for tests.
     QWidget* Handle() const;
-    QWidget* _ContentWidget() const;
-    // How far the client area differs from its design size.
-    QSize _SizeDelta() const;
+    QWidget* _ContentWidget() const override;
+    QSize _SizeDelta() const override;
     void _ContentResized();
     void _MenuItemChosen(const MenuItem& item);
     void _Closed();
