@@ -91,7 +91,7 @@ void EventDispatch::RequireUIThread() {
 Boolean EventDispatch::HandlerRunning() { return dispatch().handlersRunning > 0; }
 
 void EventDispatch::WhenHandlerReturns(std::function<void()> task) {
-    if (EventDispatch::HandlerRunning()) {
+    if (HandlerRunning()) {
         dispatch().afterHandler.push_back(std::move(task));
     } else {
         task();

@@ -17,3 +17,11 @@ void MsgBox(const std::string& text) {
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
+
+void MsgBoxOrLog(const std::string& text) noexcept {
+    try {
+        MsgBox(text);
+    } catch (...) {
+        qCritical("%s", text.c_str());
+    }
+}

@@ -96,7 +96,7 @@ void Picture::Save(const std::shared_ptr<FolderItem>& file, SaveFormat format, I
     if (format != SaveAsPNG) throw UnsupportedFormatException("a picture format");
     const std::string path = file->NativePath();
     auto fail = [&](const QString& reason) {
-        throw IOException("Could not save \"" + path + "\": " + reason.toStdString() + ".");
+        throw IOException(SaveFailure(path, reason.toStdString()));
     };
 
     // Encoded in memory first: the file is given the whole picture or nothing.

@@ -44,6 +44,10 @@ std::string targetOf(const QPrinter& printer) {
     return "the printer \"" + printer.printerName().toStdString() + "\"";
 }
 
+std::string printFailure(const QPrinter& printer, const QString& reason) {
+    return "Could not print to " + targetOf(printer) + ": " + reason.toStdString() + ".";
+}
+
 // Puts the recorded pages on the device; false when it takes no more.
 bool playPages(const std::deque<QPicture>& pages, QPagedPaintDevice& device) {
     QPainter painter;
@@ -78,13 +82,7 @@ class PrintJob : public Graphics {
         if (std::uncaught_exceptions() > exceptionsInFlightAtCreation_) return;
         const QString reason = pdf_ ? writeFile() : print();
         if (reason.isEmpty()) return;
-        const std::string message =
-            "Could not print to " + targetOf(*printer_) + ": " + reason.toStdString() + ".";
-        try {
-            MsgBox(message);
-        } catch (...) {
-            qCritical("%s", message.c_str());
-        }
+        MsgBoxOrLog(printFailure(*printer_, reason));
     }
 
     // A new page starts with the drawing state the last one ended with.
@@ -145,8 +143,7 @@ std::shared_ptr<Graphics> startJob(const std::shared_ptr<QPrinter>& printer) {
         QString reason;
         pdf = ReplacingFile::Open(printer->outputFileName(), reason);
         if (!pdf) {
-            throw IOException("Could not print to " + targetOf(*printer) + ": " +
-                              reason.toStdString() + ".");
+            throw IOException(printFailure(*printer, reason));
         }
     }
     auto pages = std::make_shared<std::deque<QPicture>>(1);

@@ -49,6 +49,10 @@ bool readAll(int fd, QByteArray& bytes) {
 
 }  // namespace
 
+std::string SaveFailure(const std::string& path, const std::string& reason) {
+    return "Could not save \"" + path + "\": " + reason + ".";
+}
+
 std::unique_ptr<ReplacingFile> ReplacingFile::Open(const QString& path, QString& reason) {
     const QFileInfo info(path);
     // QSaveFile would only fail at the final rename onto a folder.

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
 class QSaveFile;
+
+// How a failed save of the file at `path` is told to the user.
+std::string SaveFailure(const std::string& path, const std::string& reason);
 
 // The one way the framework writes a file the user named. It ends with the
 // whole new content or with the earlier file byte for byte, never with a

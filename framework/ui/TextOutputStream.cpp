@@ -26,12 +26,12 @@ TextOutputStream::TextOutputStream(std::unique_ptr<ReplacingFile> file, std::str
 
 void TextOutputStream::Write(const std::string& text) {
     if (!file_) {
-        throw IOException("Could not save \"" + nativePath_ + "\": an earlier write failed.");
+        throw IOException(SaveFailure(nativePath_, "an earlier write failed"));
     }
     if (file_->Write(text.data(), static_cast<qint64>(text.size()))) return;
     const std::string reason = file_->ErrorString().toStdString();
     file_.reset();
-    throw IOException("Could not save \"" + nativePath_ + "\": " + reason + ".");
+    throw IOException(SaveFailure(nativePath_, reason));
 }
 
 TextOutputStream::~TextOutputStream() {
@@ -43,11 +43,5 @@ TextOutputStream::~TextOutputStream() {
 
 void TextOutputStream::commit() {
     if (file_->Commit()) return;
-    const std::string message =
-        "Could not save \"" + nativePath_ + "\": " + file_->ErrorString().toStdString() + ".";
-    try {
-        MsgBox(message);
-    } catch (...) {
-        qCritical("%s", message.c_str());
-    }
+    MsgBoxOrLog(SaveFailure(nativePath_, file_->ErrorString().toStdString()));
 }
