@@ -39,13 +39,23 @@ Double pageStep(const QPrinter& printer) {
 
 bool printsToFile(const QPrinter& printer) { return printer.outputFormat() == QPrinter::PdfFormat; }
 
+// The messages are built by appending: GCC 12 falsely warns (-Wrestrict) on
+// "literal" + a temporary string.
 std::string targetOf(const QPrinter& printer) {
-    if (printsToFile(printer)) return "\"" + printer.outputFileName().toStdString() + "\"";
-    return "the printer \"" + printer.printerName().toStdString() + "\"";
+    const bool toFile = printsToFile(printer);
+    std::string target = toFile ? "\"" : "the printer \"";
+    target += (toFile ? printer.outputFileName() : printer.printerName()).toStdString();
+    target += '"';
+    return target;
 }
 
 std::string printFailure(const QPrinter& printer, const QString& reason) {
-    return "Could not print to " + targetOf(printer) + ": " + reason.toStdString() + ".";
+    std::string message = "Could not print to ";
+    message += targetOf(printer);
+    message += ": ";
+    message += reason.toStdString();
+    message += '.';
+    return message;
 }
 
 // Puts the recorded pages on the device; false when it takes no more.
