@@ -19,7 +19,7 @@ std::string runOnVirtualDisplay(const QStringList& scriptAndArguments) {
     EXPECT_TRUE(process.waitForStarted(10000)) << "xvfb-run is missing";
     const bool finished = process.waitForFinished(90000);
     if (!finished) process.kill();
-    const std::string output = process.readAll().toStdString();
+    std::string output = process.readAll().toStdString();
     EXPECT_TRUE(finished) << output;
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << output;
     EXPECT_EQ(process.exitCode(), 0) << output;

@@ -16,6 +16,7 @@
 #include "framework/ui/Picture.h"
 #include "framework/ui/ScriptedDialogs.h"
 #include "framework/ui/TextOutputStream.h"
+#include "tests/support/ExpectIOException.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempFolder.h"
 
@@ -72,13 +73,10 @@ TEST_F(PictureSaveTest, AFileThatCannotBeWrittenRaisesIOExceptionWithTheReason) 
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        try {
-            drawnPicture()->Save(itemOf(c.name), Picture::SaveAsPNG);
-            ADD_FAILURE() << "no exception";
-        } catch (const IOException& e) {
-            EXPECT_NE(e.Message().find(pathOf(c.name).toStdString()), std::string::npos);
-            EXPECT_NE(e.Message().find(c.reason), std::string::npos) << e.Message();
-        }
+        const std::string message =
+            ExpectIOException([&] { drawnPicture()->Save(itemOf(c.name), Picture::SaveAsPNG); });
+        EXPECT_NE(message.find(pathOf(c.name).toStdString()), std::string::npos) << message;
+        EXPECT_NE(message.find(c.reason), std::string::npos) << message;
     }
     EXPECT_EQ(folderEntries(), QStringList{"folder.png"});
     EXPECT_THROW(drawnPicture()->Save(nullptr, Picture::SaveAsPNG), NilObjectException);
@@ -169,30 +167,21 @@ TEST_F(PictureSaveTest, WhatDoesNotFitIsRefusedWithTheReason) {
         << "/dev/full is no longer the device";
     {
         const FileSizeLimit limit(4096);
-        try {
-            bigPicture()->Save(itemOf("board.png"), Picture::SaveAsPNG);
-            ADD_FAILURE() << "no exception";
-        } catch (const IOException& e) {
-            EXPECT_EQ(e.Message(), "Could not save \"" + pathOf("board.png").toStdString() +
-                                       "\": File too large.");
-        }
+        EXPECT_EQ(
+            ExpectIOException([&] { bigPicture()->Save(itemOf("board.png"), Picture::SaveAsPNG); }),
+            "Could not save \"" + pathOf("board.png").toStdString() + "\": File too large.");
     }
     EXPECT_TRUE(folderEntries().isEmpty());
 
-    try {
-        drawnPicture()->Save(std::make_shared<FolderItem>("/dev/full"), Picture::SaveAsPNG);
-        ADD_FAILURE() << "no exception";
-    } catch (const IOException& e) {
-        EXPECT_EQ(e.Message(), "Could not save \"/dev/full\": No space left on device.");
-    }
+    EXPECT_EQ(ExpectIOException([] {
+                  drawnPicture()->Save(std::make_shared<FolderItem>("/dev/full"),
+                                       Picture::SaveAsPNG);
+              }),
+              "Could not save \"/dev/full\": No space left on device.");
     auto stream = TextOutputStream::Create(std::make_shared<FolderItem>("/dev/full"));
     ASSERT_NE(stream, nullptr);
-    try {
-        stream->Write("the list");
-        ADD_FAILURE() << "no exception";
-    } catch (const IOException& e) {
-        EXPECT_EQ(e.Message(), "Could not save \"/dev/full\": No space left on device.");
-    }
+    EXPECT_EQ(ExpectIOException([&] { stream->Write("the list"); }),
+              "Could not save \"/dev/full\": No space left on device.");
 }
 
 }  // namespace

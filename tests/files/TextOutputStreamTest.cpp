@@ -9,6 +9,7 @@
 #include "framework/ui/FolderItem.h"
 #include "framework/ui/ScriptedDialogs.h"
 #include "framework/ui/TextOutputStream.h"
+#include "tests/support/ExpectIOException.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempFolder.h"
 
@@ -84,13 +85,10 @@ TEST_F(TextOutputStreamTest, WriteFailingHalfWayRaisesAndKeepsTheEarlierFile) {
         ASSERT_NE(stream, nullptr);
         {
             FileSizeLimit limit(c.limit);
-            try {
-                stream->Write(std::string(c.textSize, 'f'));
-                ADD_FAILURE() << "Write did not raise IOException";
-            } catch (const IOException& failure) {
-                EXPECT_NE(failure.Message().find(pathOf("list.html").toStdString()),
-                          std::string::npos);
-            }
+            const std::string message =
+                ExpectIOException([&] { stream->Write(std::string(c.textSize, 'f')); });
+            EXPECT_NE(message.find(pathOf("list.html").toStdString()), std::string::npos)
+                << message;
         }
         EXPECT_THROW(stream->Write("more"), IOException);
         stream.reset();

@@ -9,6 +9,7 @@
 #include "framework/ui/Graphics.h"
 #include "framework/ui/Printing.h"
 #include "framework/ui/ScriptedDialogs.h"
+#include "tests/support/ExpectIOException.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/PdfReader.h"
 
@@ -143,13 +144,9 @@ TEST_F(PrintingTest, WhatFallsWhollyOffThePageIsLeftOutOfIt) {
 
 TEST_F(PrintingTest, AJobThatCannotStartRaisesIOExceptionNamingItsFile) {
     const QString path = folder.filePath("missing/outline.pdf");
-    try {
-        startJob(kLetter, path);
-        ADD_FAILURE() << "no exception";
-    } catch (const IOException& e) {
-        EXPECT_NE(e.Message().find(path.toStdString()), std::string::npos) << e.Message();
-        EXPECT_NE(e.Message().find("No such file or directory"), std::string::npos) << e.Message();
-    }
+    const std::string message = ExpectIOException([&] { startJob(kLetter, path); });
+    EXPECT_NE(message.find(path.toStdString()), std::string::npos) << message;
+    EXPECT_NE(message.find("No such file or directory"), std::string::npos) << message;
     EXPECT_FALSE(QFile::exists(path));
 }
 
