@@ -1,5 +1,6 @@
 #include "framework/ui/Listbox.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -9,6 +10,7 @@
 #include <QPointer>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTextLayout>
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/EventDispatch.h"
@@ -108,6 +110,33 @@ class ListboxModel : public QAbstractTableModel {
 };
 
 namespace {
+// Draws a cell's text as drawText does, elided at the right when too wide.
+// Text that fits is drawn from the layout that measured it, so that it is
+// shaped once rather than once to elide it and again to draw it. Both the
+// measuring and the elision use the painter's font, the one that is drawn.
+void drawCellText(QPainter& painter, const QRect& rect, const QString& text) {
+    QTextLayout layout(text, painter.font());
+    layout.setCacheEnabled(true);  // keeps the glyphs for draw()
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    // drawText breaks lines and sets tab stops of its own, mirrors the
+    // alignment of a right-to-left painter and clips a line taller than rect.
+    const auto special = [](QChar c) {
+        return c == u'\n' || c == u'\r' || c == u'\t' || c == QChar(0x9c) ||
+               c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    };
+    const qreal height = line.ascent() + line.descent();
+    if (painter.layoutDirection() == Qt::LeftToRight && height <= rect.height() &&
+        line.horizontalAdvance() <= rect.width() &&
+        std::none_of(text.begin(), text.end(), special)) {
+        line.draw(&painter, QPointF(rect.left(), rect.top() + (rect.height() - height) / 2));
+        return;
+    }
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(text, Qt::ElideRight, rect.width()));
+}
+
 // Raises the list's event for the cell's background, then draws its text.
 class ListboxDelegate : public QStyledItemDelegate {
   public:
@@ -130,10 +159,7 @@ class ListboxDelegate : public QStyledItemDelegate {
         painter->save();
         painter->setFont(option.font);
         painter->setPen(option.palette.color(QPalette::Text));
-        const QRect textRect = option.rect.adjusted(3, 0, -3, 0);
-        const QString text = option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight,
-                                                           textRect.width());
-        painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text);
+        drawCellText(*painter, option.rect.adjusted(3, 0, -3, 0), index.data().toString());
         painter->restore();
     }
 

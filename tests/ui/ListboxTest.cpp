@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 #include <tuple>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QImage>
+#include <QPainter>
 #include <QTableView>
 
 #include "framework/ui/EventDispatch.h"
@@ -126,6 +129,74 @@ TEST_F(ListboxTest, EveryPaintedCellIsOfferedItsOwnSurfaceBeforeItsText) {
             dark += image.pixelColor(x, y).red() < 128;
     }
     EXPECT_GT(dark, 0) << "no text over the background";
+}
+
+// A cell's text looks as it did when it was elided to its width and then
+// drawn with drawText, on either side of the width at which it stops fitting
+// and where that path does more than draw one line.
+TEST_F(ListboxTest, CellTextIsDrawnWholeWhenItFitsAndElidedWhenNot) {
+    auto* view = static_cast<QTableView*>(list->Handle());
+    const QFontMetrics metrics(view->font());
+    // A number whose width is a whole number of pixels, to fill its cell
+    // exactly; digits are as wide as each other, in 64ths of a pixel.
+    QString exact;
+    for (int digits = 1; exact.isEmpty() && digits <= 64; ++digits) {
+        const QString text = QString("1234567890").repeated(7).left(digits);
+        const qreal width = QFontMetricsF(view->font()).horizontalAdvance(text);
+        if (width == std::floor(width)) exact = text;
+    }
+    ASSERT_FALSE(exact.isEmpty());
+    const int exactWidth = metrics.horizontalAdvance(exact);
+    ASSERT_LE(exactWidth + 6, view->viewport()->width());
+    const QString tooLong = "Nut to fret along the whole scale";
+
+    struct Case {
+        QString text;
+        int textWidth;
+        bool whole;
+        int rowHeight = 22;
+        Qt::LayoutDirection direction = Qt::LeftToRight;
+    };
+    const Case cases[] = {
+        {exact, exactWidth, true},
+        {exact, exactWidth - 1, false},
+        {"25.5", exactWidth, true},
+        {tooLong, exactWidth, false},
+        {"", exactWidth, true},
+        {"1\t2", 2 * exactWidth, true},  // drawText's own tab stops
+        {"1\n2", exactWidth, true},      // and line breaks
+        {"25.5", exactWidth, true, 8},   // clipped to a row lower than the text
+        {"25.5", exactWidth, true, 22, Qt::RightToLeft},
+        {tooLong, exactWidth, false, 22, Qt::RightToLeft},
+    };
+    struct LeftToRightAfterwards {
+        ~LeftToRightAfterwards() { QGuiApplication::setLayoutDirection(Qt::LeftToRight); }
+    } leftToRightAfterwards;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.toStdString() + " in " + std::to_string(c.textWidth) + " by " +
+                     std::to_string(c.rowHeight));
+        ASSERT_EQ(metrics.elidedText(c.text, Qt::ElideRight, c.textWidth) == c.text, c.whole);
+        QGuiApplication::setLayoutDirection(c.direction);  // the painters' direction
+        view->verticalHeader()->setDefaultSectionSize(c.rowHeight);
+        list->setColumnWidths(std::to_string(c.textWidth + 6));
+        list->DeleteAllRows();
+        list->AddRow({""});
+        list->AddRow({""});  // below an empty row, that shows what spills out
+        const QRect cell = view->visualRect(view->model()->index(1, 0));
+        ASSERT_EQ(cell.width(), c.textWidth + 6);
+        QImage expected = view->viewport()->grab().toImage();
+        list->setCell(1, 0, c.text.toStdString());
+        const QImage drawn = view->viewport()->grab().toImage();
+
+        QPainter painter(&expected);
+        painter.setLayoutDirection(c.direction);
+        painter.setFont(view->font());
+        painter.setPen(view->palette().color(QPalette::Text));
+        painter.drawText(cell.adjusted(3, 0, -3, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         metrics.elidedText(c.text, Qt::ElideRight, c.textWidth));
+        painter.end();
+        EXPECT_EQ(drawn, expected);
+    }
 }
 
 TEST_F(ListboxTest, AFailingPaintHandlerIsReportedOnceAfterPainting) {
