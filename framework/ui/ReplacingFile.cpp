@@ -1,6 +1,8 @@
 #include "framework/ui/ReplacingFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,32 +14,35 @@
 
 namespace {
 
-// Writes all the bytes at offset 0; false with errno set when they do not all fit.
-bool writeAllAt(int fd, const QByteArray& bytes) {
+// QSaveFile's temporary file is the target's name followed by ".XXXXXX".
+constexpr qsizetype kTemporaryNameSuffix = 7;
+
+// Writes `size` bytes at offset 0. Returns how many were written; fewer than
+// `size` with errno set when the rest did not fit.
+qint64 writeAt(int fd, const char* data, qint64 size) {
     qint64 done = 0;
-    while (done < bytes.size()) {
+    while (done < size) {
         const ssize_t written =
-            ::pwrite(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done), done);
+            ::pwrite(fd, data + done, static_cast<size_t>(size - done), static_cast<off_t>(done));
         if (written < 0 && errno == EINTR) continue;
-        if (written < 0) return false;
+        if (written < 0) break;
         if (written == 0) {
             errno = ENOSPC;
-            return false;
+            break;
         }
         done += written;
     }
-    return true;
+    return done;
 }
 
-// The file's bytes from offset 0; false with errno set when they cannot be read.
-bool readAll(int fd, QByteArray& bytes) {
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) return false;
-    bytes.resize(static_cast<qsizetype>(status.st_size));
+// The file's first `size` bytes, fewer if it is shorter; false with errno set
+// when they cannot be read.
+bool readAt(int fd, qint64 size, QByteArray& bytes) {
+    bytes.resize(static_cast<qsizetype>(size));
     qint64 done = 0;
-    while (done < bytes.size()) {
-        const ssize_t got =
-            ::pread(fd, bytes.data() + done, static_cast<size_t>(bytes.size() - done), done);
+    while (done < size) {
+        const ssize_t got = ::pread(fd, bytes.data() + done, static_cast<size_t>(size - done),
+                                    static_cast<off_t>(done));
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return false;
         if (got == 0) break;  // shorter than it was a moment ago
@@ -45,6 +50,15 @@ bool readAll(int fd, QByteArray& bytes) {
     }
     bytes.truncate(static_cast<qsizetype>(done));
     return true;
+}
+
+// Whether the folder takes a name as long as the file's with QSaveFile's
+// suffix added.
+bool hasRoomForTemporaryName(const QFileInfo& info) {
+    const long nameMax =
+        ::pathconf(QFile::encodeName(info.absolutePath()).constData(), _PC_NAME_MAX);
+    const qsizetype limit = nameMax > 0 ? static_cast<qsizetype>(nameMax) : NAME_MAX;
+    return QFile::encodeName(info.fileName()).size() + kTemporaryNameSuffix <= limit;
 }
 
 }  // namespace
@@ -61,31 +75,57 @@ std::unique_ptr<ReplacingFile> ReplacingFile::Open(const QString& path, QString&
         return nullptr;
     }
     const QByteArray nativePath = QFile::encodeName(path);
-    // A device or a pipe holds no earlier content to keep.
-    if (info.exists() && !info.isFile()) {
-        const int fd = ::open(nativePath.constData(), O_WRONLY | O_CLOEXEC);
-        if (fd < 0) {
-            reason = qt_error_string(errno);
-            return nullptr;
+    if (info.exists() && !info.isFile()) return openDevice(nativePath, reason);
+    // An earlier file whose name leaves no room for the temporary one could
+    // only be replaced by a rename that fails: it is written in place.
+    if (!info.exists() || hasRoomForTemporaryName(info)) {
+        // Unbuffered, so that each failure surfaces in the write that causes
+        // it, with the file system's own reason.
+        auto replacement = std::make_unique<QSaveFile>(path);
+        if (replacement->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            return std::unique_ptr<ReplacingFile>(
+                new ReplacingFile(std::move(replacement), -1, false));
         }
-        return std::unique_ptr<ReplacingFile>(new ReplacingFile(nullptr, fd, false));
+        reason = replacement->errorString();
+        if (!info.exists()) return nullptr;
     }
-    // Unbuffered, so that each failure surfaces in the write that causes it,
-    // with the file system's own reason.
-    auto replacement = std::make_unique<QSaveFile>(path);
-    if (replacement->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return std::unique_ptr<ReplacingFile>(new ReplacingFile(std::move(replacement), -1, false));
-    }
-    reason = replacement->errorString();
-    if (!info.exists()) return nullptr;
-    // The folder refuses the temporary file. The file is rewritten in place
-    // on Commit, which needs its old bytes to put back: read as well as write.
+    // The file is rewritten in place on Commit, which reads the old bytes it
+    // is to put back should writing fail: read as well as write.
     const int fd = ::open(nativePath.constData(), O_RDWR | O_CLOEXEC);
     if (fd < 0) {
         reason = qt_error_string(errno);
         return nullptr;
     }
     return std::unique_ptr<ReplacingFile>(new ReplacingFile(nullptr, fd, true));
+}
+
+// A device or a pipe holds no earlier content to keep. Opened without
+// waiting: a pipe that nobody reads would hold the program in open() until a
+// reader came.
+std::unique_ptr<ReplacingFile> ReplacingFile::openDevice(const QByteArray& nativePath,
+                                                         QString& reason) {
+    const int fd = ::open(nativePath.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        struct stat status {};
+        if (errno == ENXIO && ::stat(nativePath.constData(), &status) == 0 &&
+            S_ISFIFO(status.st_mode)) {
+            // Told when the bytes are written, as when a reader leaves early.
+            std::unique_ptr<ReplacingFile> unread(new ReplacingFile(nullptr, -1, false));
+            unread->failed_ = true;
+            unread->error_ = QStringLiteral("it is a pipe that no program is reading from");
+            return unread;
+        }
+        reason = qt_error_string(errno);
+        return nullptr;
+    }
+    // From here on written as any file: a slow reader is waited for.
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        reason = qt_error_string(errno);
+        ::close(fd);
+        return nullptr;
+    }
+    return std::unique_ptr<ReplacingFile>(new ReplacingFile(nullptr, fd, false));
 }
 
 ReplacingFile::ReplacingFile(std::unique_ptr<QSaveFile> replacement, int fd, bool inPlace)
@@ -145,10 +185,14 @@ bool ReplacingFile::Commit() {
 }
 
 bool ReplacingFile::commitInPlace() {
-    QByteArray old;
-    if (!readAll(fd_, old)) return fail(errno);  // nothing touched yet
-    const auto oldSize = static_cast<off_t>(old.size());
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0) return fail(errno);
+    const off_t oldSize = status.st_size;
     const auto newSize = static_cast<off_t>(pending_.size());
+    // Only the old bytes that the new ones land on need keeping: those
+    // beyond stay where they are until the final truncate.
+    QByteArray overwritten;
+    if (!readAt(fd_, std::min<qint64>(oldSize, newSize), overwritten)) return fail(errno);
     // Room for the new bytes first: a full disk or a size limit refuses it
     // here, while the old bytes are still whole.
     if (newSize > 0) {
@@ -158,11 +202,19 @@ bool ReplacingFile::commitInPlace() {
             return fail(error);
         }
     }
-    if (writeAllAt(fd_, pending_) && ::ftruncate(fd_, newSize) == 0 && ::fsync(fd_) == 0) {
-        return true;
+    const qint64 written = writeAt(fd_, pending_.constData(), pending_.size());
+    if (written < pending_.size() || ::fsync(fd_) != 0 || ::ftruncate(fd_, newSize) != 0) {
+        const int error = errno;
+        // The old bytes that were written over go back, within the room
+        // they took before.
+        const qint64 changed = std::min<qint64>(written, overwritten.size());
+        if (writeAt(fd_, overwritten.constData(), changed) == changed &&
+            ::ftruncate(fd_, oldSize) == 0) {
+            (void)::fsync(fd_);
+        }
+        return fail(error);
     }
-    const int error = errno;
-    // Within the room the old bytes took before.
-    if (writeAllAt(fd_, old) && ::ftruncate(fd_, oldSize) == 0) (void)::fsync(fd_);
-    return fail(error);
+    // The old tail is cut: nothing is left to put back.
+    if (::fsync(fd_) != 0) return fail(errno);
+    return true;
 }

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -49,6 +52,52 @@ TEST(ProcessTest, TypingFillsTheTableThatCtrlSSavesAndCtrlQEndsWithStatusZero) {
         << page;
     EXPECT_NE(page.find(cell + "Last Fret to Bridge" + cell + "6.375\""), std::string::npos)
         << page;
+}
+
+// A save that cannot be made, into a file passing the program's file-size
+// limit or into a pipe that nobody reads, ends in one message: the program
+// goes on, Ctrl+Q still ends it with status 0, and what was there stays.
+TEST(ProcessTest, ASaveRefusedByTheSystemIsToldAndTheProgramGoesOn) {
+    const struct {
+        const char* what;
+        const char* name;
+        const char* frets;
+        const char* sizeLimit;
+    } cases[] = {
+        {"past a file-size limit", "frets.html", "100", "8192"},
+        {"a pipe nobody reads", "frets.fifo", "2", "unlimited"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        const QString target = QDir(folder.path()).filePath(c.name);
+        const QByteArray earlier = "<head><title>Fret Calc</title></head>an earlier list";
+        if (QString(c.name).endsWith(".fifo")) {
+            ASSERT_EQ(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+        } else {
+            QFile file(target);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_EQ(file.write(earlier), earlier.size());
+        }
+
+        const std::string output = runOnVirtualDisplay(
+            {VELMORA_DRIVER_SCRIPT, VELMORA_EXECUTABLE, target, c.frets, "refused", c.sizeLimit});
+
+        EXPECT_NE(output.find("a message was shown"), std::string::npos) << output;
+        EXPECT_EQ(
+            QDir(folder.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList{c.name});
+        const QFileInfo info(target);
+        if (info.isFile()) {
+            QFile file(target);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.readAll(), earlier);
+        } else {
+            EXPECT_FALSE(info.isFile()) << "the pipe was replaced by a file";
+        }
+    }
 }
 
 // Under a window manager every opening of each dialog shows it, as a dialog

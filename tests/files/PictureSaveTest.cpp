@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
@@ -103,12 +104,16 @@ bool ranWithoutOverridingPermissions(const std::string& test) {
 
 // A folder that refuses new files, where the file itself may be written:
 // neither writer can put a temporary file beside it, so both write the file
-// in place; a new file there is refused.
+// in place, and what was longer before is cut to the new bytes; a new file
+// there is refused.
 TEST_F(PictureSaveTest, AFolderThatRefusesNewFilesStillLetsItsFilesBeReplaced) {
     if (ranWithoutOverridingPermissions("AFolderThatRefusesNewFilesStillLetsItsFilesBeReplaced"))
         return;
-    writeBytes(pathOf("list.html"), "earlier list");
-    writeBytes(pathOf("board.png"), "earlier board");
+    const auto picture = drawnPicture();
+    picture->Save(itemOf("expected.png"), Picture::SaveAsPNG);
+    const QByteArray expectedBoard = readBytes(pathOf("expected.png"));
+    writeBytes(pathOf("list.html"), QByteArray(64 * 1024, 'l'));
+    writeBytes(pathOf("board.png"), QByteArray(64 * 1024, 'b'));
     ASSERT_EQ(chmod(folder_.path().toLocal8Bit().constData(), 0555), 0);
 
     auto stream = TextOutputStream::Create(itemOf("list.html"));
@@ -117,45 +122,78 @@ TEST_F(PictureSaveTest, AFolderThatRefusesNewFilesStillLetsItsFilesBeReplaced) {
     stream.reset();
     EXPECT_EQ(readBytes(pathOf("list.html")), "the new list");
 
-    const auto picture = drawnPicture();
     picture->Save(itemOf("board.png"), Picture::SaveAsPNG);
-    EXPECT_EQ(QImage(pathOf("board.png")).convertToFormat(QImage::Format_RGB32), picture->_Image());
+    EXPECT_EQ(readBytes(pathOf("board.png")), expectedBoard);
 
     EXPECT_EQ(TextOutputStream::Create(itemOf("new.html")), nullptr);
     EXPECT_THROW(picture->Save(itemOf("new.png"), Picture::SaveAsPNG), IOException);
-    EXPECT_EQ(folderEntries(), (QStringList{"board.png", "list.html"}));
+    EXPECT_EQ(folderEntries(), (QStringList{"board.png", "expected.png", "list.html"}));
     chmod(folder_.path().toLocal8Bit().constData(), 0755);
 }
 
-// Written in place on a full disk, the new bytes find no room: both files
-// keep their earlier bytes, whole.
+// An earlier file far larger than memory is replaced in place keeping only
+// the bytes the new ones land on.
+TEST_F(PictureSaveTest, AHugeEarlierFileIsReplacedInPlaceWithoutBeingRead) {
+    if (ranWithoutOverridingPermissions("AHugeEarlierFileIsReplacedInPlaceWithoutBeingRead"))
+        return;
+    {
+        QFile huge(pathOf("list.html"));
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(huge.resize(qint64{32} << 30));  // sparse: no room taken
+    }
+    ASSERT_EQ(chmod(folder_.path().toLocal8Bit().constData(), 0555), 0);
+    auto stream = TextOutputStream::Create(itemOf("list.html"));
+    ASSERT_NE(stream, nullptr);
+    stream->Write("the new list");
+    stream.reset();
+    chmod(folder_.path().toLocal8Bit().constData(), 0755);
+    EXPECT_EQ(readBytes(pathOf("list.html")), "the new list");
+}
+
+// Written in place past a size limit, both files keep their earlier bytes,
+// whole: refused while reserving room for a longer content, or midway
+// through writing a shorter one over a longer earlier file.
 TEST_F(PictureSaveTest, AFullDiskLeavesTheEarlierFilesWhereTheFolderRefusesNewOnes) {
     if (ranWithoutOverridingPermissions(
             "AFullDiskLeavesTheEarlierFilesWhereTheFolderRefusesNewOnes"))
         return;
-    const QByteArray earlierList(1719, 'l');
-    const QByteArray earlierBoard = QByteArray("\x89PNG earlier board") + QByteArray(1700, 'b');
-    writeBytes(pathOf("list.html"), earlierList);
-    writeBytes(pathOf("board.png"), earlierBoard);
-    ASSERT_EQ(chmod(folder_.path().toLocal8Bit().constData(), 0555), 0);
-    ScriptedDialogs::CaptureMessages(true);
-    {
-        const FileSizeLimit limit(4096);
-        auto stream = TextOutputStream::Create(itemOf("list.html"));
-        ASSERT_NE(stream, nullptr);
-        stream->Write(std::string(std::size_t{64} * 1024, 'n'));
-        stream.reset();
-        EXPECT_THROW(bigPicture()->Save(itemOf("board.png"), Picture::SaveAsPNG), IOException);
+    const struct {
+        const char* what;
+        qsizetype earlierSize;
+    } cases[] = {
+        {"shorter earlier files", 1700},
+        {"longer earlier files", 96 * 1024},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QByteArray earlierList(c.earlierSize, 'l');
+        const QByteArray earlierBoard =
+            QByteArray("\x89PNG earlier board") + QByteArray(c.earlierSize, 'b');
+        writeBytes(pathOf("list.html"), earlierList);
+        writeBytes(pathOf("board.png"), earlierBoard);
+        ASSERT_EQ(chmod(folder_.path().toLocal8Bit().constData(), 0555), 0);
+        ScriptedDialogs::CaptureMessages(true);
+        {
+            const FileSizeLimit limit(4096);
+            auto stream = TextOutputStream::Create(itemOf("list.html"));
+            ASSERT_NE(stream, nullptr);
+            stream->Write(std::string(std::size_t{64} * 1024, 'n'));
+            stream.reset();
+            EXPECT_EQ(
+                ExpectIOException(
+                    [&] { bigPicture()->Save(itemOf("board.png"), Picture::SaveAsPNG); }),
+                "Could not save \"" + pathOf("board.png").toStdString() + "\": File too large.");
+        }
+        const auto messages = ScriptedDialogs::TakeMessages();
+        ScriptedDialogs::CaptureMessages(false);
+        chmod(folder_.path().toLocal8Bit().constData(), 0755);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0],
+                  "Could not save \"" + pathOf("list.html").toStdString() + "\": File too large.");
+        EXPECT_EQ(readBytes(pathOf("list.html")), earlierList);
+        EXPECT_EQ(readBytes(pathOf("board.png")), earlierBoard);
+        EXPECT_EQ(folderEntries(), (QStringList{"board.png", "list.html"}));
     }
-    const auto messages = ScriptedDialogs::TakeMessages();
-    ScriptedDialogs::CaptureMessages(false);
-    chmod(folder_.path().toLocal8Bit().constData(), 0755);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0],
-              "Could not save \"" + pathOf("list.html").toStdString() + "\": File too large.");
-    EXPECT_EQ(readBytes(pathOf("list.html")), earlierList);
-    EXPECT_EQ(readBytes(pathOf("board.png")), earlierBoard);
-    EXPECT_EQ(folderEntries(), (QStringList{"board.png", "list.html"}));
 }
 
 // A new picture that does not fit leaves nothing behind; a device that takes

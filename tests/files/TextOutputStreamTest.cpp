@@ -1,7 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
+#include <future>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -114,6 +122,69 @@ TEST_F(TextOutputStreamTest, FailureToReplaceTheFileIsShownNotThrown) {
               std::string::npos);
     EXPECT_EQ(folderEntries(), QStringList{"list.html"});
     EXPECT_TRUE(QFileInfo(pathOf("list.html")).isDir());
+}
+
+// Names up to the longest the folder takes, new and over an earlier file:
+// where the temporary name beside it would be too long, the file is
+// rewritten in place.
+TEST_F(TextOutputStreamTest, NamesAsLongAsTheFolderTakesAreSavedOver) {
+    for (int length : {248, 249, 255}) {
+        SCOPED_TRACE(length);
+        const QString name = QString(length - 5, 'n') + ".html";
+        for (const char* text : {"the first list", "a second, longer list"}) {
+            auto stream = TextOutputStream::Create(itemOf(name));
+            ASSERT_NE(stream, nullptr);
+            stream->Write(text);
+            stream.reset();
+            EXPECT_EQ(readBytes(pathOf(name)), text);
+        }
+        EXPECT_EQ(folderEntries(), QStringList{name});
+        QFile::remove(pathOf(name));
+    }
+    EXPECT_TRUE(ScriptedDialogs::TakeMessages().empty());
+}
+
+// A pipe with nobody reading it is refused at once, not waited on; with a
+// reader, it gets every byte, however many the pipe holds at a time.
+TEST_F(TextOutputStreamTest, APipeIsWrittenOnlyWhileSomethingReadsIt) {
+    ASSERT_EQ(mkfifo(pathOf("list.fifo").toLocal8Bit().constData(), 0600), 0);
+    const std::string path = pathOf("list.fifo").toStdString();
+
+    auto opening = std::async(std::launch::async,
+                              [&] { return TextOutputStream::Create(itemOf("list.fifo")); });
+    if (opening.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        // Lets the waiting open go, so that the test ends.
+        const int reader = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+        ADD_FAILURE() << "opening a pipe that nobody reads waited for a reader";
+        opening.wait();
+        ::close(reader);
+        return;
+    }
+    auto unread = opening.get();
+    ASSERT_NE(unread, nullptr);
+    EXPECT_EQ(ExpectIOException([&] { unread->Write("the list"); }),
+              "Could not save \"" + path + "\": it is a pipe that no program is reading from.");
+    unread.reset();
+
+    const int reader = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    auto stream = TextOutputStream::Create(itemOf("list.fifo"));
+    ASSERT_NE(stream, nullptr);
+    auto received = std::async(std::launch::async, [reader] {
+        ::fcntl(reader, F_SETFL, ::fcntl(reader, F_GETFL) & ~O_NONBLOCK);
+        std::string bytes;
+        char buffer[4096];
+        ssize_t got = 0;
+        while ((got = ::read(reader, buffer, sizeof buffer)) > 0)
+            bytes.append(buffer, static_cast<std::size_t>(got));
+        ::close(reader);
+        return bytes;
+    });
+    const std::string text(std::size_t{256} * 1024, 'p');  // several times what a pipe holds
+    stream->Write(text);
+    stream.reset();
+    EXPECT_EQ(received.get(), text);
+    EXPECT_TRUE(ScriptedDialogs::TakeMessages().empty());
 }
 
 TEST_F(TextOutputStreamTest, StreamReleasedByAnExceptionKeepsTheEarlierFile) {
