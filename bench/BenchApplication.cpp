@@ -2,12 +2,16 @@
 
 #include <QApplication>
 
+#include "framework/ui/Runtime.h"
+
 void ensureApplication() {
     static int argc = 1;
     static char name[] = "velmora_bench";
     static char* argv[] = {name, nullptr};
     [[maybe_unused]] static QApplication* application = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
+        auto* created = new QApplication(argc, argv);
+        RuntimeInit(argc, argv);  // as the program starts, but on the application above
+        return created;
     }();
 }

@@ -1,5 +1,6 @@
 #include "framework/ui/Runtime.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -29,6 +30,11 @@ RunTime& runTime() {
 }  // namespace
 
 void RuntimeInit(int& argc, char** argv) {
+    // A save past a file-size limit, or into a pipe whose reader has left,
+    // is to fail with its reason ("File too large", "Broken pipe") and keep
+    // the earlier file, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
     if (!QApplication::instance())
         runTime().qtApplication = std::make_unique<QApplication>(argc, argv);
     // Quitting on the last window waits for the application's AutoQuit.

@@ -11,7 +11,9 @@ class Application;
 // the event loop and the reports of exceptions nobody handled. It sits above
 // the windows; event dispatch below them is in EventDispatch.h.
 
-// First call of the process: creates the QApplication from main's arguments.
+// First call of the process: creates the QApplication from main's arguments,
+// where there is none yet, and sets what the framework's promises rest on (a
+// write refused by the system fails with its reason; no signal ends the run).
 void RuntimeInit(int& argc, char** argv);
 // The framework interface version the program is written against; a newer
 // one than this framework provides raises UnsupportedFormatException.

@@ -93,6 +93,7 @@ void ModalGuard::ShowAndAct(const std::function<void()>& show, const std::functi
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    RuntimeInit(argc, argv);  // as the program starts, but on the application above
     testing::InitGoogleTest(&argc, argv);
     auto& listeners = testing::UnitTest::GetInstance()->listeners();
     auto* guard = new ModalWindowListener;
