@@ -107,8 +107,7 @@ void Picture::Save(const std::shared_ptr<FolderItem>& file, SaveFormat format, I
     writer.setQuality(static_cast<int>(quality));
     if (!writer.write(*image_)) fail(writer.errorString());
 
-    QString reason;
-    auto out = ReplacingFile::Open(QString::fromStdString(path), reason);
-    if (!out) fail(reason);
-    if (!out->Write(encoded) || !out->Commit()) fail(out->ErrorString());
+    const auto opened = ReplacingFile::Open(QString::fromStdString(path));
+    if (!opened.file) fail(opened.reason);
+    if (!opened.file->Write(encoded) || !opened.file->Commit()) fail(opened.file->ErrorString());
 }

@@ -150,11 +150,9 @@ std::shared_ptr<Graphics> startJob(const std::shared_ptr<QPrinter>& printer) {
     if (printsToFile(*printer)) {
         // Opened now, so that a file that cannot be written stops the job
         // before anything is drawn.
-        QString reason;
-        pdf = ReplacingFile::Open(printer->outputFileName(), reason);
-        if (!pdf) {
-            throw IOException(printFailure(*printer, reason));
-        }
+        auto opened = ReplacingFile::Open(printer->outputFileName());
+        if (!opened.file) throw IOException(printFailure(*printer, opened.reason));
+        pdf = std::move(opened.file);
     }
     auto pages = std::make_shared<std::deque<QPicture>>(1);
     auto painter = std::make_unique<QPainter>(&pages->front());

@@ -12,11 +12,15 @@
 std::shared_ptr<TextOutputStream> TextOutputStream::Create(
     const std::shared_ptr<FolderItem>& file) {
     if (!file) throw NilObjectException("TextOutputStream.Create was given no file");
-    QString reason;
-    auto replacing = ReplacingFile::Open(QString::fromStdString(file->NativePath()), reason);
-    if (!replacing) return nullptr;
+    auto opened = ReplacingFile::Open(QString::fromStdString(file->NativePath()));
+    if (!opened.file) {
+        // The caller tells the user in its own words; the system's are kept
+        // for whoever looks into it.
+        qWarning("%s", SaveFailure(file->NativePath(), opened.reason.toStdString()).c_str());
+        return nullptr;
+    }
     return std::shared_ptr<TextOutputStream>(
-        new TextOutputStream(std::move(replacing), file->NativePath()));
+        new TextOutputStream(std::move(opened.file), file->NativePath()));
 }
 
 TextOutputStream::TextOutputStream(std::unique_ptr<ReplacingFile> file, std::string nativePath)

@@ -10,8 +10,9 @@ class ReplacingFile;
 // Writes text to a file without ever leaving a half-written one: the text
 // goes to a temporary file beside the target, which replaces the target only
 // when the last reference to the stream goes and everything was written
-// (where the folder refuses temporary files, the file is rewritten in place
-// then, and only once the room for the new text is reserved).
+// (where the folder refuses the temporary file or its rename, the file is
+// rewritten in place then, and only once the room for the new text is
+// reserved).
 //
 // Failures surface where they can be raised: Write raises IOException (and
 // discards what was written, so the earlier file of that name stays as it
@@ -21,7 +22,9 @@ class ReplacingFile;
 class TextOutputStream {
   public:
     // The stream for `file`, or nullptr when the file cannot be created (its
-    // folder is missing, or refuses a new file, or a folder has that name).
+    // folder is missing, or refuses a new file, or a folder has that name, or
+    // an earlier file may not be written, or a pipe has no reader); why goes
+    // to the log.
     // NilObjectException when `file` is nil.
     static std::shared_ptr<TextOutputStream> Create(const std::shared_ptr<FolderItem>& file);
 

@@ -1,16 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <linux/capability.h>
-#include <sys/prctl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QProcess>
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/Graphics.h"
@@ -20,6 +13,7 @@
 #include "tests/support/ExpectIOException.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/WithoutOverridingPermissions.h"
 
 namespace {
 
@@ -83,38 +77,18 @@ TEST_F(PictureSaveTest, AFileThatCannotBeWrittenRaisesIOExceptionWithTheReason) 
     EXPECT_THROW(drawnPicture()->Save(nullptr, Picture::SaveAsPNG), NilObjectException);
 }
 
-// Root ignores folder permissions: as root, a test about them runs itself
-// again without the capabilities that let it, still the owner of its build
-// and temporary folders, wherever they lie, but held to their permissions
-// like any user. True when it did (and checked the re-run's result).
-bool ranWithoutOverridingPermissions(const std::string& test) {
-    if (geteuid() != 0 || prctl(PR_CAPBSET_READ, CAP_DAC_OVERRIDE) != 1) return false;
-    QProcess child;
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start("setpriv",
-                {"--inh-caps=-all", "--bounding-set=-dac_override,-dac_read_search,-fowner",
-                 QCoreApplication::applicationFilePath(),
-                 QString::fromStdString("--gtest_filter=PictureSaveTest." + test)});
-    EXPECT_TRUE(child.waitForFinished(60000));
-    const QString output = QString::fromUtf8(child.readAll());
-    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
-    return true;
-}
-
 // A folder that refuses new files, where the file itself may be written:
 // neither writer can put a temporary file beside it, so both write the file
 // in place, and what was longer before is cut to the new bytes; a new file
-// there is refused.
+// there is refused, with the system's reason.
 TEST_F(PictureSaveTest, AFolderThatRefusesNewFilesStillLetsItsFilesBeReplaced) {
-    if (ranWithoutOverridingPermissions("AFolderThatRefusesNewFilesStillLetsItsFilesBeReplaced"))
-        return;
+    if (RanWithoutOverridingPermissions()) return;
     const auto picture = drawnPicture();
     picture->Save(itemOf("expected.png"), Picture::SaveAsPNG);
     const QByteArray expectedBoard = readBytes(pathOf("expected.png"));
-    writeBytes(pathOf("list.html"), QByteArray(64 * 1024, 'l'));
-    writeBytes(pathOf("board.png"), QByteArray(64 * 1024, 'b'));
-    ASSERT_EQ(chmod(folder_.path().toLocal8Bit().constData(), 0555), 0);
+    writeBytes(pathOf("list.html"), QByteArray(qsizetype{64} * 1024, 'l'));
+    writeBytes(pathOf("board.png"), QByteArray(qsizetype{64} * 1024, 'b'));
+    const ReadOnlyFolder readOnly(folder_.path());
 
     auto stream = TextOutputStream::Create(itemOf("list.html"));
     ASSERT_NE(stream, nullptr);
@@ -126,27 +100,25 @@ TEST_F(PictureSaveTest, AFolderThatRefusesNewFilesStillLetsItsFilesBeReplaced) {
     EXPECT_EQ(readBytes(pathOf("board.png")), expectedBoard);
 
     EXPECT_EQ(TextOutputStream::Create(itemOf("new.html")), nullptr);
-    EXPECT_THROW(picture->Save(itemOf("new.png"), Picture::SaveAsPNG), IOException);
+    EXPECT_EQ(ExpectIOException([&] { picture->Save(itemOf("new.png"), Picture::SaveAsPNG); }),
+              "Could not save \"" + pathOf("new.png").toStdString() + "\": Permission denied.");
     EXPECT_EQ(folderEntries(), (QStringList{"board.png", "expected.png", "list.html"}));
-    chmod(folder_.path().toLocal8Bit().constData(), 0755);
 }
 
 // An earlier file far larger than memory is replaced in place keeping only
 // the bytes the new ones land on.
 TEST_F(PictureSaveTest, AHugeEarlierFileIsReplacedInPlaceWithoutBeingRead) {
-    if (ranWithoutOverridingPermissions("AHugeEarlierFileIsReplacedInPlaceWithoutBeingRead"))
-        return;
+    if (RanWithoutOverridingPermissions()) return;
     {
         QFile huge(pathOf("list.html"));
         ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
         ASSERT_TRUE(huge.resize(qint64{32} << 30));  // sparse: no room taken
     }
-    ASSERT_EQ(chmod(folder_.path().toLocal8Bit().constData(), 0555), 0);
+    const ReadOnlyFolder readOnly(folder_.path());
     auto stream = TextOutputStream::Create(itemOf("list.html"));
     ASSERT_NE(stream, nullptr);
     stream->Write("the new list");
     stream.reset();
-    chmod(folder_.path().toLocal8Bit().constData(), 0755);
     EXPECT_EQ(readBytes(pathOf("list.html")), "the new list");
 }
 
@@ -154,15 +126,13 @@ TEST_F(PictureSaveTest, AHugeEarlierFileIsReplacedInPlaceWithoutBeingRead) {
 // whole: refused while reserving room for a longer content, or midway
 // through writing a shorter one over a longer earlier file.
 TEST_F(PictureSaveTest, AFullDiskLeavesTheEarlierFilesWhereTheFolderRefusesNewOnes) {
-    if (ranWithoutOverridingPermissions(
-            "AFullDiskLeavesTheEarlierFilesWhereTheFolderRefusesNewOnes"))
-        return;
+    if (RanWithoutOverridingPermissions()) return;
     const struct {
         const char* what;
         qsizetype earlierSize;
     } cases[] = {
         {"shorter earlier files", 1700},
-        {"longer earlier files", 96 * 1024},
+        {"longer earlier files", qsizetype{96} * 1024},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -171,9 +141,9 @@ TEST_F(PictureSaveTest, AFullDiskLeavesTheEarlierFilesWhereTheFolderRefusesNewOn
             QByteArray("\x89PNG earlier board") + QByteArray(c.earlierSize, 'b');
         writeBytes(pathOf("list.html"), earlierList);
         writeBytes(pathOf("board.png"), earlierBoard);
-        ASSERT_EQ(chmod(folder_.path().toLocal8Bit().constData(), 0555), 0);
         ScriptedDialogs::CaptureMessages(true);
         {
+            const ReadOnlyFolder readOnly(folder_.path());
             const FileSizeLimit limit(4096);
             auto stream = TextOutputStream::Create(itemOf("list.html"));
             ASSERT_NE(stream, nullptr);
@@ -186,7 +156,6 @@ TEST_F(PictureSaveTest, AFullDiskLeavesTheEarlierFilesWhereTheFolderRefusesNewOn
         }
         const auto messages = ScriptedDialogs::TakeMessages();
         ScriptedDialogs::CaptureMessages(false);
-        chmod(folder_.path().toLocal8Bit().constData(), 0755);
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0],
                   "Could not save \"" + pathOf("list.html").toStdString() + "\": File too large.");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sys/stat.h>
 
 #include <QByteArray>
 #include <QDir>
@@ -23,6 +24,22 @@ inline void writeBytes(const QString& path, const QByteArray& bytes) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
+
+// Takes new files away from a folder, as a folder of another user's does,
+// for as long as it lives: the folder is writable again whatever the test
+// found.
+class ReadOnlyFolder {
+  public:
+    explicit ReadOnlyFolder(const QString& path) : path_(QFile::encodeName(path)) {
+        EXPECT_EQ(chmod(path_.constData(), 0555), 0);
+    }
+    ~ReadOnlyFolder() { chmod(path_.constData(), 0755); }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+  private:
+    QByteArray path_;
+};
 
 // Each test writes its files in a fresh temporary folder, removed after it.
 class TempFolderTest : public testing::Test {
