@@ -112,8 +112,8 @@ TEST_F(PictureSaveTest, AFolderThatRefusesNewFilesStillLetsItsFilesBeReplaced) {
     const auto picture = drawnPicture();
     picture->Save(itemOf("expected.png"), Picture::SaveAsPNG);
     const QByteArray expectedBoard = readBytes(pathOf("expected.png"));
-    writeBytes(pathOf("list.html"), QByteArray(64 * 1024, 'l'));
-    writeBytes(pathOf("board.png"), QByteArray(64 * 1024, 'b'));
+    writeBytes(pathOf("list.html"), QByteArray(qsizetype{64} * 1024, 'l'));
+    writeBytes(pathOf("board.png"), QByteArray(qsizetype{64} * 1024, 'b'));
     ASSERT_EQ(chmod(folder_.path().toLocal8Bit().constData(), 0555), 0);
 
     auto stream = TextOutputStream::Create(itemOf("list.html"));
@@ -162,7 +162,7 @@ TEST_F(PictureSaveTest, AFullDiskLeavesTheEarlierFilesWhereTheFolderRefusesNewOn
         qsizetype earlierSize;
     } cases[] = {
         {"shorter earlier files", 1700},
-        {"longer earlier files", 96 * 1024},
+        {"longer earlier files", qsizetype{96} * 1024},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
