@@ -11,7 +11,8 @@ class Application;
 // the event loop and the reports of exceptions nobody handled. It sits above
 // the windows; event dispatch below them is in EventDispatch.h.
 
-// First call of the process: creates the QApplication from main's arguments.
+// First call of the process: creates the QApplication from main's arguments
+// and gives it the icon among the application's files, when there is one.
 void RuntimeInit(int& argc, char** argv);
 // The framework interface version the program is written against; a newer
 // one than this framework provides raises UnsupportedFormatException.
