@@ -7,9 +7,11 @@
 #include <utility>
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 
 #include "framework/runtime/Exceptions.h"
+#include "framework/ui/AppResources.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/EventDispatch.h"
 #include "framework/ui/Window.h"
@@ -39,6 +41,11 @@ void RuntimeInit(int& argc, char** argv) {
         runTime().qtApplication = std::make_unique<QApplication>(argc, argv);
     // Quitting on the last window waits for the application's AutoQuit.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Every window carries the application's icon, which the desktop's task
+    // bar and window switcher show. VELMORA_ICON_FILE: its picture among the
+    // application's files.
+    const std::string icon = AppResources::Path(VELMORA_ICON_FILE);
+    if (!icon.empty()) QApplication::setWindowIcon(QIcon(QString::fromStdString(icon)));
 }
 
 void _RuntimeDeclareInterfaceVersion(Double version) {

@@ -12,8 +12,9 @@ class Application;
 // the windows; event dispatch below them is in EventDispatch.h.
 
 // First call of the process: creates the QApplication from main's arguments,
-// where there is none yet, and sets what the framework's promises rest on (a
-// write refused by the system fails with its reason; no signal ends the run).
+// where there is none yet, gives it the icon among the application's files,
+// when there is one, and sets what the framework's promises rest on (a write
+// refused by the system fails with its reason; no signal ends the run).
 void RuntimeInit(int& argc, char** argv);
 // The framework interface version the program is written against; a newer
 // one than this framework provides raises UnsupportedFormatException.

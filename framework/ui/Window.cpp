@@ -1,6 +1,7 @@
 #include "framework/ui/Window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -219,8 +220,8 @@ void Window::_Closed() {
 
 void Window::_AddControl(const std::string& name, std::shared_ptr<RectControl> control) {
     if (!control) throw NilObjectException("control " + name + " is nil");
-    controls_.emplace_back(name, control);
-    control->_Attach(*this);
+    controls_.emplace_back(name, std::move(control));
+    controls_.back().second->_Attach(*this);
 }
 
 std::shared_ptr<RectControl> Window::_ControlByName(const std::string& name) const {

@@ -104,7 +104,7 @@ TEST_F(PrintingTest, UnitsArePointsFromThePrintableAreasCorner) {
 // adds nothing to the file, while what reaches into it is printed.
 TEST_F(PrintingTest, WhatFallsWhollyOffThePageIsLeftOutOfIt) {
     auto print = [&](const char* name, bool offThePage) {
-        const QString path = folder.filePath(name);
+        QString path = folder.filePath(name);
         const auto g = startJob(kLetter, path);
         g->setTextSize(8);
         g->DrawLine(100, 10, 100, 200);
