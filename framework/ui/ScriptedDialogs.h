@@ -9,7 +9,8 @@
 // them; with nothing scripted every dialog is the real one.
 namespace ScriptedDialogs {
 
-// While capturing, MsgBox records its text instead of showing a box.
+// While capturing, MsgBox and ShowFailure record their text instead of
+// showing a box.
 void CaptureMessages(bool capture);
 bool CapturingMessages();
 void RecordMessage(const std::string& text);
