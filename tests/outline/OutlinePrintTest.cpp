@@ -86,6 +86,17 @@ TEST_F(OutlinePrintTest, PagesFollowThePrintableWidth) {
     }
 }
 
+// The print queue, and a PDF's Title, tell the job by the program and the
+// board it prints.
+TEST_F(OutlinePrintTest, TheJobIsNamedAfterTheProgramAndTheScaleLength) {
+    for (const char* scale : {"25.5", "16"}) {
+        enter(scale, "22");
+        const PdfReader pdf(print(kLetter, 2));
+        EXPECT_EQ(pdf.title().toStdString(),
+                  std::string("Velmora \u2013 Fret Outline ") + scale + " in");
+    }
+}
+
 // Checks every page of a 25.5-inch, 22-fret board: each fret line, and the
 // frame's right end, at L * 72 * position points from the board's left end,
 // shifted by the page offset; `left` and `top` place the printable area on
