@@ -195,6 +195,8 @@ void frmFretOutline::FileHorz() {
 
 void frmFretOutline::PrintHorz() {
     const auto setup = std::make_shared<PrinterSetup>();
+    // The print queue and a PDF's Title tell the boards by their scale length.
+    setup->setJobName("Fret Outline " + Str(fretData()->scale_length) + " in");
     if (!setup->PageSetupDialog()) return;
     const auto g = OpenPrinterDialog(setup);
     if (!g) return;

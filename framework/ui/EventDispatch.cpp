@@ -2,7 +2,9 @@
 
 #include <cstdlib>
 #include <cxxabi.h>
+#include <iostream>
 #include <memory>
+#include <string>
 #include <typeinfo>
 #include <utility>
 #include <vector>
@@ -34,12 +36,26 @@ std::string demangled(const std::type_info& type) {
     return status == 0 ? name.get() : type.name();
 }
 
-// What failed and why comes first, in the failure's own words; the class is
-// for whoever looks into it.
+// The class name and message of any exception.
+std::pair<std::string, std::string> describe(const std::exception_ptr& exception) {
+    try {
+        std::rethrow_exception(exception);
+    } catch (const RuntimeException& e) {
+        return {e.ClassName(), e.Message()};
+    } catch (const std::exception& e) {
+        return {demangled(typeid(e)), e.what()};
+    } catch (...) {
+        return {"unknown exception", ""};
+    }
+}
+
+// What the user is told: the failure in its own words, which say what failed
+// and why. Its class is for whoever looks into it, on standard error.
 std::string userReport(const std::exception_ptr& exception) {
-    auto [className, message] = EventDispatch::DescribeException(exception);
-    const std::string technical = "An exception of class " + className + " was not handled.";
-    return message.empty() ? technical : message + "\n\n" + technical;
+    EventDispatch::LogException(exception);
+    const std::string message = describe(exception).second;
+    // One without words comes from the program itself, not from what the user did.
+    return message.empty() ? "An internal error stopped the last action." : message;
 }
 
 void callHandler(void* handler) { (*static_cast<const std::function<void()>*>(handler))(); }
@@ -69,17 +85,11 @@ void _RuntimeSetExceptionHelper(ExceptionHelper helper) {
     dispatch().exceptionHelper = helper ? helper : _CallFunctionWithExceptionHandling;
 }
 
-std::pair<std::string, std::string> EventDispatch::DescribeException(
-    const std::exception_ptr& exception) {
-    try {
-        std::rethrow_exception(exception);
-    } catch (const RuntimeException& e) {
-        return {e.ClassName(), e.Message()};
-    } catch (const std::exception& e) {
-        return {demangled(typeid(e)), e.what()};
-    } catch (...) {
-        return {"unknown exception", ""};
-    }
+void EventDispatch::LogException(const std::exception_ptr& exception) {
+    auto [className, message] = describe(exception);
+    std::cerr << "Unhandled exception " << className;
+    if (!message.empty()) std::cerr << ": " << message;
+    std::cerr << std::endl;
 }
 
 void EventDispatch::RequireUIThread() {
@@ -108,7 +118,7 @@ Boolean EventDispatch::RaiseEvent(const std::function<void()>& handler) {
         for (const auto& task : tasks) task();
     }
     if (!exception) return true;
-    MsgBox(userReport(exception));
+    ShowFailure(userReport(exception));
     return false;
 }
 
@@ -118,7 +128,7 @@ Boolean EventDispatch::RaisePaintEvent(const std::function<void()>& handler) {
     if (!dispatch().paintReportPending) {
         dispatch().paintReportPending = true;
         QTimer::singleShot(0, [report = userReport(exception)] {
-            MsgBox(report);
+            ShowFailure(report);
             dispatch().paintReportPending = false;
         });
     }

@@ -2,8 +2,6 @@
 
 #include <exception>
 #include <functional>
-#include <string>
-#include <utility>
 
 #include "framework/runtime/Types.h"
 
@@ -24,8 +22,9 @@ namespace EventDispatch {
 void RequireUIThread();
 
 // Runs an event or menu handler. An exception it passes on is shown to the
-// user in a modal message that leads with its message and names its class,
-// and the application goes on. Returns whether the handler ran to its end.
+// user as a warning in its own words, or in one plain sentence when it has
+// none; its class goes to standard error (LogException), and the application
+// goes on. Returns whether the handler ran to its end.
 Boolean RaiseEvent(const std::function<void()>& handler);
 // The same for handlers that run while a widget paints: the message is shown
 // once painting is over, and a handler failing on every paint is reported once.
@@ -38,7 +37,8 @@ Boolean HandlerRunning();
 // when no handler runs.
 void WhenHandlerReturns(std::function<void()> task);
 
-// The class name and message of any exception, for the reports.
-std::pair<std::string, std::string> DescribeException(const std::exception_ptr& exception);
+// Writes the class and the message of any exception on standard error, for
+// whoever looks into a failure.
+void LogException(const std::exception_ptr& exception);
 
 }  // namespace EventDispatch

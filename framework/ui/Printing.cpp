@@ -203,5 +203,12 @@ std::shared_ptr<Graphics> OpenPrinterDialog(const std::shared_ptr<PrinterSetup>&
         dialog.setWindowModality(Qt::ApplicationModal);
         if (dialog.exec() != QDialog::Accepted) return nullptr;
     }
+    // Named once the dialog is over: Qt's own dialog makes the PDF file name
+    // it proposes from the job's, cut at its last point ("25.5 in": "25.pdf").
+    QString jobName = QStringLiteral(VELMORA_PRODUCT_NAME);
+    if (!setup->JobName().empty()) {
+        jobName += QStringLiteral(" \u2013 ") + QString::fromStdString(setup->JobName());
+    }
+    printer->setDocName(jobName);
     return startJob(printer);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "framework/runtime/Types.h"
 
@@ -25,11 +26,17 @@ class PrinterSetup {
     // stepped by it neither overlap nor lose a sliver.
     Integer Width() const;
 
+    // What the print queue and a PDF's Title call the job: the program's name
+    // followed by this one, or the program's name alone while it is empty.
+    const std::string& JobName() const { return jobName_; }
+    void setJobName(const std::string& name) { jobName_ = name; }
+
     // The printer, for the framework's own use and for tests.
     const std::shared_ptr<QPrinter>& _Printer() const { return printer_; }
 
   private:
     std::shared_ptr<QPrinter> printer_;
+    std::string jobName_;
 };
 
 // Shows the system's application-modal print dialog for the setup (its

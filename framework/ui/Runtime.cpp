@@ -2,7 +2,6 @@
 
 #include <csignal>
 #include <cstdlib>
-#include <iostream>
 #include <string>
 #include <utility>
 
@@ -73,10 +72,7 @@ void _RuntimeRun() {
 }
 
 void _UnhandledException(const std::exception_ptr& exception) {
-    auto [className, message] = EventDispatch::DescribeException(exception);
-    std::cerr << "Unhandled exception " << className;
-    if (!message.empty()) std::cerr << ": " << message;
-    std::cerr << std::endl;
+    EventDispatch::LogException(exception);
     runTime().exitStatus = EXIT_FAILURE;
 }
 

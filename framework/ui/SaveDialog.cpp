@@ -32,9 +32,25 @@ QString nameFilterFor(const std::string& filter, const QStringList& suffixes) {
     return QString::fromStdString(filter) + QStringLiteral(" (") + patterns.join(u' ') + u')';
 }
 
+// The folder of the file last chosen in a save dialog of this run; kept in
+// memory only, so every run starts afresh.
+QString& lastChosenFolder() {
+    static QString folder;
+    return folder;
+}
+
+// Where the user last saved, while it is there; else Documents or home.
 QString startFolder() {
+    if (!lastChosenFolder().isEmpty() && QDir(lastChosenFolder()).exists()) {
+        return lastChosenFolder();
+    }
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+std::shared_ptr<FolderItem> chosenFile(const QString& path) {
+    lastChosenFolder() = QFileInfo(path).absolutePath();
+    return std::make_shared<FolderItem>(QDir::toNativeSeparators(path).toStdString());
 }
 
 // Qt's own dialog reads a name holding double quotes as a list of quoted
@@ -86,7 +102,7 @@ std::shared_ptr<FolderItem> GetSaveFolderItem(const std::string& filter, const s
     const QString nameFilter = nameFilterFor(filter, suffixes);
 
     if (const auto answer = ScriptedDialogs::TakeSaveDialogAnswer({nameFilter.toStdString(), name}))
-        return answer->cancelled ? nullptr : std::make_shared<FolderItem>(answer->chosenPath);
+        return answer->cancelled ? nullptr : chosenFile(QString::fromStdString(answer->chosenPath));
 
     LiteralSaveDialog dialog(QApplication::activeWindow());
     dialog.setWindowModality(Qt::ApplicationModal);
@@ -104,5 +120,5 @@ std::shared_ptr<FolderItem> GetSaveFolderItem(const std::string& filter, const s
         if (selected.isEmpty()) return nullptr;
         chosen = selected.first();
     }
-    return std::make_shared<FolderItem>(QDir::toNativeSeparators(chosen).toStdString());
+    return chosenFile(chosen);
 }

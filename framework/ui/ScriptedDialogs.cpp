@@ -7,8 +7,6 @@ namespace ScriptedDialogs {
 namespace {
 bool capturing = false;
 std::vector<std::string> messages;
-bool recordingURLs = false;
-std::vector<std::string> urls;
 std::deque<SaveDialogAnswer> saveAnswers;
 std::vector<SaveDialogRequest> saveRequests;
 std::deque<PageSetupAnswer> pageSetupAnswers;
@@ -33,17 +31,6 @@ bool CapturingMessages() { return capturing; }
 void RecordMessage(const std::string& text) { messages.push_back(text); }
 
 std::vector<std::string> TakeMessages() { return std::exchange(messages, {}); }
-
-void RecordURLs(bool record) {
-    recordingURLs = record;
-    if (!record) urls.clear();
-}
-
-bool RecordingURLs() { return recordingURLs; }
-
-void RecordURL(const std::string& url) { urls.push_back(url); }
-
-std::vector<std::string> TakeURLs() { return std::exchange(urls, {}); }
 
 void AnswerNextSaveDialog(const std::string& chosenPath) {
     saveAnswers.push_back({false, chosenPath});

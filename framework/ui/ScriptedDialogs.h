@@ -4,25 +4,17 @@
 #include <string>
 #include <vector>
 
-// Answers for the dialogs that would otherwise wait for a person, and a record
-// of the addresses that would otherwise open a browser. Only tests script
-// them; with nothing scripted every dialog is the real one.
+// Answers for the dialogs that would otherwise wait for a person. Only tests
+// script them; with nothing scripted every dialog is the real one.
 namespace ScriptedDialogs {
 
-// While capturing, MsgBox records its text instead of showing a box.
+// While capturing, MsgBox and ShowFailure record their text instead of
+// showing a box.
 void CaptureMessages(bool capture);
 bool CapturingMessages();
 void RecordMessage(const std::string& text);
 // The messages recorded since the last call, oldest first.
 std::vector<std::string> TakeMessages();
-
-// While recording, ShowURL records the address instead of opening the
-// browser.
-void RecordURLs(bool record);
-bool RecordingURLs();
-void RecordURL(const std::string& url);
-// The addresses recorded since the last call, oldest first.
-std::vector<std::string> TakeURLs();
 
 // What a save dialog is asked to show: the name filter in Qt's form
 // ("HTML (*.html)") and the proposed file name.

@@ -422,11 +422,23 @@ TEST_F(Window1Test, TheEmptyRowsCellsArePaintedPixelForPixel) {
     }
 }
 
-TEST_F(Window1Test, ResizingGrowsTheListAndMovesNothingElse) {
+TEST_F(Window1Test, ResizingGrowsTheListAndItsColumnsAndMovesNothingElse) {
     QWidget* top = window->Handle();
     const QRect label = window->Label1()->Handle()->geometry();
+    window->TextField1()->setText("25");
+    window->TextField2()->setText("24");  // more rows than the list shows
     top->resize(top->width() + 100, top->height() + 50);
     EXPECT_EQ(window->Listbox1()->Handle()->geometry(), QRect(309, 14, 730, 466));
+    // The columns keep their shares and fill the list's new width.
+    const auto* view = static_cast<QTableView*>(window->Listbox1()->Handle());
+    const int width = view->viewport()->width();
+    ASSERT_GT(width, 700);
+    int columns = 0;
+    for (int column = 0; column < 7; ++column) {
+        EXPECT_NEAR(view->columnWidth(column), width * (column == 0 ? 0.10 : 0.15), 1.0) << column;
+        columns += view->columnWidth(column);
+    }
+    EXPECT_EQ(columns, width);
     EXPECT_EQ(window->Label1()->Handle()->geometry(), label);
     EXPECT_EQ(window->TextField1()->Handle()->geometry(), QRect(132, 13, 80, 22));
     const int menuBar = window->Handle()->findChild<QMenuBar*>()->height();

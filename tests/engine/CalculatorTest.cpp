@@ -2,8 +2,10 @@
 
 #include <cmath>
 #include <memory>
+#include <string>
 
 #include "engine/cFretCalculator.h"
+#include "tests/support/CaseName.h"
 
 namespace {
 
@@ -46,7 +48,8 @@ TEST_P(ScaleLengthLimits, ReplaceOutOfRangeValues) {
 INSTANTIATE_TEST_SUITE_P(Values, ScaleLengthLimits,
                          ::testing::Values(ScaleCase{0, 12.0}, ScaleCase{-5, 12.0},
                                            ScaleCase{0.5, 0.5}, ScaleCase{120, 120.0},
-                                           ScaleCase{120.5, 120.0}, ScaleCase{500, 120.0}));
+                                           ScaleCase{120.5, 120.0}, ScaleCase{500, 120.0}),
+                         [](const auto& info) { return CaseName(ShortestText(info.param.given)); });
 
 struct WholeCase {
     void (cFretCalculator::*setter)(Integer);
@@ -83,7 +86,14 @@ INSTANTIATE_TEST_SUITE_P(
                       WholeCase{kPrecision, &cFretCalculator::precision, -1, 3},
                       WholeCase{kPrecision, &cFretCalculator::precision, 6, 3},
                       WholeCase{kPrecision, &cFretCalculator::precision, 1, 1},
-                      WholeCase{kPrecision, &cFretCalculator::precision, 5, 5}));
+                      WholeCase{kPrecision, &cFretCalculator::precision, 5, 5}),
+    [](const auto& info) {
+        const WholeCase& c = info.param;
+        const char* setter = c.setter == kFrets       ? "NumFrets"
+                             : c.setter == kPerOctave ? "FretsPerOctave"
+                                                      : "Precision";
+        return CaseName(std::string(setter) + " " + std::to_string(c.given));
+    });
 
 TEST(CalculatorTest, HalfFretFlagsRepeatEverySevenDiatonicFrets) {
     cFretCalculator calculator;
@@ -207,6 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
         SixtyFourthsCase{0.3785, "24/64", "3/8"}, SixtyFourthsCase{19.125, "19 8/64", "19 1/8"},
         SixtyFourthsCase{3.004, "3", "3"}, SixtyFourthsCase{2.996, "2 64/64", "2 1/1"},
         // Below one inch the fraction stands alone, zero included.
-        SixtyFourthsCase{0.001, "0/64", "0/64"}, SixtyFourthsCase{0.0, "0/64", "0/64"}));
+        SixtyFourthsCase{0.001, "0/64", "0/64"}, SixtyFourthsCase{0.0, "0/64", "0/64"}),
+    [](const auto& info) { return CaseName(ShortestText(info.param.inches)); });
 
 }  // namespace

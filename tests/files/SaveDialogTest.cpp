@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QDir>
@@ -137,6 +139,28 @@ TEST_F(SaveDialogTest, RealDialogGivesTheFileTypedIntoIt) {
         file->NativePath(),
         QDir::toNativeSeparators(QDir(folder.path()).filePath("My Frets.html")).toStdString());
     EXPECT_TRUE(ScriptedDialogs::TakeSaveDialogRequests().empty());
+}
+
+// Within a run each save dialog opens in the folder of the file last chosen
+// in one; a dialog cancelled elsewhere changes nothing.
+TEST_F(SaveDialogTest, RealDialogOpensWhereTheLastFileWasChosen) {
+    QTemporaryDir saved, visited;
+    const auto file = saveThroughTheRealDialog([&](QFileDialog& dialog, QLineEdit& nameEdit) {
+        dialog.setDirectory(saved.path());
+        nameEdit.clear();
+        QTest::keyClicks(&nameEdit, "Frets");
+        QTest::keyClick(&nameEdit, Qt::Key_Return);
+    });
+    ASSERT_NE(file, nullptr);
+    std::vector<std::string> opened;
+    for (int dialog = 0; dialog < 2; ++dialog) {
+        saveThroughTheRealDialog([&](QFileDialog& shown, QLineEdit&) {
+            opened.push_back(shown.directory().absolutePath().toStdString());
+            shown.setDirectory(visited.path());
+            shown.reject();
+        });
+    }
+    EXPECT_EQ(opened, std::vector<std::string>(2, saved.path().toStdString()));
 }
 
 // Quotes are part of the name: the one file typed is the one given, in the

@@ -86,6 +86,17 @@ TEST_F(OutlinePrintTest, PagesFollowThePrintableWidth) {
     }
 }
 
+// The print queue, and a PDF's Title, tell the job by the program and the
+// board it prints.
+TEST_F(OutlinePrintTest, TheJobIsNamedAfterTheProgramAndTheScaleLength) {
+    for (const char* scale : {"25.5", "16"}) {
+        enter(scale, "22");
+        const PdfReader pdf(print(kLetter, 2));
+        EXPECT_EQ(pdf.title().toStdString(),
+                  std::string("Velmora \u2013 Fret Outline ") + scale + " in");
+    }
+}
+
 // Checks every page of a 25.5-inch, 22-fret board: each fret line, and the
 // frame's right end, at L * 72 * position points from the board's left end,
 // shifted by the page offset; `left` and `top` place the printable area on
@@ -363,7 +374,7 @@ TEST_F(OutlinePrintTest, APdfThatCannotBeCreatedIsReportedNotPassedOver) {
     QTest::mouseClick(outline->PushButton2()->Handle(), Qt::LeftButton);
     const auto messages = ScriptedDialogs::TakeMessages();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].find("IOException"), std::string::npos) << messages[0];
+    EXPECT_TRUE(messages[0].starts_with("Could not print to \"")) << messages[0];
     EXPECT_NE(messages[0].find(pdf.toStdString()), std::string::npos) << messages[0];
     EXPECT_EQ(Window::_GetImplicitWindow(frmFretOutline::kRegisteredName), outline);
     outline->Close();

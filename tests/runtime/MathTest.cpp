@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "framework/runtime/Math.h"
+#include "tests/support/CaseName.h"
 
 namespace {
 
@@ -30,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TruncationCase{-1e20, kMin},
                       TruncationCase{std::numeric_limits<double>::quiet_NaN(), kMin},
                       TruncationCase{std::numeric_limits<double>::infinity(), kMin},
-                      TruncationCase{-std::numeric_limits<double>::infinity(), kMin}));
+                      TruncationCase{-std::numeric_limits<double>::infinity(), kMin}),
+    [](const auto& info) { return CaseName(ShortestText(info.param.value)); });
 
 TEST(MathTest, PowSqrtAbs) {
     EXPECT_EQ(Pow(2.0, 1.0), 2.0);

@@ -6,6 +6,7 @@
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/Text.h"
+#include "tests/support/CaseName.h"
 
 namespace {
 
@@ -43,7 +44,10 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{1.5, "#.##", "1.5"},
         // Beyond the 53-bit range the value is a whole number, written exactly.
         FormatCase{1e20, "###.0", "100000000000000000000.0"},
-        FormatCase{-1e16, "##", "-10000000000000000"}));
+        FormatCase{-1e16, "##", "-10000000000000000"}),
+    [](const auto& info) {
+        return CaseName(ShortestText(info.param.value) + " to " + info.param.expected);
+    });
 
 TEST(FormatTest, RejectsMaskCharactersItDoesNotKnow) {
     EXPECT_THROW(Format(1.0, "#,##0.00"), UnsupportedFormatException);
@@ -91,7 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
         ValCase{"1,5", 1.0}, ValCase{"99999999999999999999", 1e20}, ValCase{"1e400", kMax},
         ValCase{"-1e400", -kMax}, ValCase{"1e-400", 0.0}, ValCase{"1e99999999999999999999", kMax},
         ValCase{"0.0e999", 0.0}, ValCase{std::string(10000, '9'), kMax},
-        ValCase{"0." + std::string(10000, '0') + "1", 0.0}));
+        ValCase{"0." + std::string(10000, '0') + "1", 0.0}),
+    [](const auto& info) { return CaseName(info.param.text); });
 
 TEST(SplitTest, KeepsEmptyPieces) {
     EXPECT_EQ(Split("a\tb\t\tc\t", "\t"), (std::vector<std::string>{"a", "b", "", "c", ""}));

@@ -25,8 +25,6 @@ void closeModal(QWidget& modal) {
 void resetScriptedDialogs() {
     ScriptedDialogs::CaptureMessages(false);
     ScriptedDialogs::TakeMessages();
-    ScriptedDialogs::RecordURLs(false);
-    ScriptedDialogs::TakeURLs();
     ScriptedDialogs::ClearSaveDialogs();
     ScriptedDialogs::ClearPrintDialogs();
 }

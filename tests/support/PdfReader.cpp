@@ -53,6 +53,13 @@ int PdfReader::pageCount() const {
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
+QString PdfReader::title() const {
+    static const QRegularExpression title(R"(^Title:[ \t]*(.*)$)",
+                                          QRegularExpression::MultilineOption);
+    const auto match = title.match(run("pdfinfo", {path_}));
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
 QSizeF PdfReader::pageSize(int page) const {
     const QString info =
         run("pdfinfo", {"-f", QString::number(page), "-l", QString::number(page), path_});

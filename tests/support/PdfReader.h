@@ -16,6 +16,8 @@ class PdfReader {
     explicit PdfReader(QString path);
 
     int pageCount() const;
+    // The document's Title; empty when it has none.
+    QString title() const;
     const QString& path() const { return path_; }
     QString text(int page) const;
 

@@ -84,6 +84,7 @@ TEST_F(PrintingTest, UnitsArePointsFromThePrintableAreasCorner) {
     }
     const PdfReader pdf(path);
     ASSERT_EQ(pdf.pageCount(), 2);
+    EXPECT_EQ(pdf.title(), "Velmora");  // a job the program gave no name of its own
     const auto lines = pdf.verticalLines(1, 18 + 80);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_NEAR(lines[0], 118.25, 0.05);

@@ -69,6 +69,7 @@ void TestWindow::CreateControls() {
                                                           {{"ColumnCount", Integer{2}},
                                                            {"ColumnWidths", std::string("25%,75%")},
                                                            {"DefaultRowHeight", Integer{22}},
+                                                           {"TextSize", 12.0F},
                                                            {"LockLeft", true},
                                                            {"LockTop", true},
                                                            {"LockRight", true},
