@@ -24,7 +24,7 @@ void MsgBox(const std::string& text) { showBox(QMessageBox::NoIcon, text); }
 
 void ShowFailure(const std::string& text) { showBox(QMessageBox::Warning, text); }
 
-void MsgBoxOrLog(const std::string& text) noexcept {
+void ShowFailureOrLog(const std::string& text) noexcept {
     try {
         ShowFailure(text);
     } catch (...) {

@@ -9,4 +9,4 @@ void MsgBox(const std::string& text);
 void ShowFailure(const std::string& text);
 // A failure found where nothing may be raised, as when a file or a print job
 // is let go: shown as ShowFailure does, or sent to the log when it cannot be.
-void MsgBoxOrLog(const std::string& text) noexcept;
+void ShowFailureOrLog(const std::string& text) noexcept;

@@ -92,7 +92,7 @@ class PrintJob : public Graphics {
         if (std::uncaught_exceptions() > exceptionsInFlightAtCreation_) return;
         const QString reason = pdf_ ? writeFile() : print();
         if (reason.isEmpty()) return;
-        MsgBoxOrLog(printFailure(*printer_, reason));
+        ShowFailureOrLog(printFailure(*printer_, reason));
     }
 
     // A new page starts with the drawing state the last one ended with.

@@ -47,5 +47,5 @@ TextOutputStream::~TextOutputStream() {
 
 void TextOutputStream::commit() {
     if (file_->Commit()) return;
-    MsgBoxOrLog(SaveFailure(nativePath_, file_->ErrorString().toStdString()));
+    ShowFailureOrLog(SaveFailure(nativePath_, file_->ErrorString().toStdString()));
 }

@@ -34,7 +34,7 @@ TEST(MessageBoxTest, MessagesArePlainAndFailuresAreWarningsInTheirOwnWords) {
          [] { EventDispatch::RaiseEvent([] { throw NilObjectException(); }); },
          QMessageBox::Warning, "An internal error stopped the last action.",
          "Unhandled exception NilObjectException\n"},
-        {"a failure found when a job is let go", [&] { MsgBoxOrLog(printFailed); },
+        {"a failure found when a job is let go", [&] { ShowFailureOrLog(printFailed); },
          QMessageBox::Warning, printFailed, ""},
     };
     for (const Way& way : ways) {
